@@ -1,0 +1,63 @@
+#pragma once
+
+#include "Platform.h"
+
+#include <QList>
+#include <QString>
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+namespace platform {
+
+// Hands out a prepared sequence; after it runs out, keeps returning the last value.
+class ScriptedRandom final : public RandomSource {
+public:
+    void script(std::vector<double> values);
+    double next() override;
+    void seedFromClock() override { ++seeds; }
+
+    long long draws = 0;
+    int seeds = 0;
+
+private:
+    std::vector<double> m_values;
+    size_t m_position = 0;
+};
+
+struct ShownBox {
+    QString title;
+    QString prompt;
+    Buttons buttons;
+    Icon icon;
+    Answer defaultButton;
+};
+
+struct Beep {
+    int frequencyHz;
+    int durationMs;
+};
+
+// The platform of the tests: boxes answer from a queue (or with their default button),
+// and everything asked of the system is recorded.
+class ScriptedPlatform final : public Platform {
+public:
+    Answer messageBox(QWidget* owner, const QString& prompt, Buttons buttons, Icon icon,
+                      Answer defaultButton) override;
+    void beep(int frequencyHz, int durationMs) override { beeps.push_back({frequencyHz, durationMs}); }
+    void openWebPage(const QString& address) override { pagesOpened.append(address); }
+    void startWindowDrag(QWidget* window) override { dragged.push_back(window); }
+    RandomSource& random() override { return randomNumbers; }
+
+    // Runs while a box is open, before it answers: what a nested event loop would deliver.
+    std::function<void(const ShownBox&)> whileBoxOpen;
+    std::deque<Answer> answers;
+    QList<ShownBox> boxes;
+    std::vector<Beep> beeps;
+    QStringList pagesOpened;
+    std::vector<QWidget*> dragged;
+    ScriptedRandom randomNumbers;
+};
+
+} // namespace platform

@@ -1,0 +1,81 @@
+#include "ToneBeeper.h"
+
+#include <QAudioDevice>
+#include <QAudioFormat>
+#include <QAudioSink>
+#include <QBuffer>
+#include <QMediaDevices>
+#include <QTimer>
+
+#include <QtMath>
+#include <cstdint>
+
+namespace platform {
+
+namespace {
+
+constexpr int kSampleRate = 44100;
+constexpr double kAmplitude = 0.5 * 32767;
+constexpr int kFadeSamples = 220; // 5 ms in and out, so the tone starts and ends without a click
+// The sink reports idle when it has taken the data, not when it has played it.
+constexpr int kKeepAliveMs = 500;
+
+QByteArray sineTone(int frequencyHz, int durationMs)
+{
+    const int count = kSampleRate * durationMs / 1000;
+    QByteArray bytes(count * int(sizeof(int16_t)), Qt::Uninitialized);
+    auto* samples = reinterpret_cast<int16_t*>(bytes.data());
+    for (int i = 0; i < count; ++i) {
+        const double fade = std::min({1.0, double(i) / kFadeSamples, double(count - 1 - i) / kFadeSamples});
+        samples[i] = int16_t(kAmplitude * fade * qSin(2.0 * M_PI * frequencyHz * i / kSampleRate));
+    }
+    return bytes;
+}
+
+} // namespace
+
+ToneBeeper::ToneBeeper(QObject* parent)
+    : QObject(parent)
+{
+}
+
+ToneBeeper::~ToneBeeper() { release(); }
+
+void ToneBeeper::release()
+{
+    if (m_sink) {
+        m_sink->stop();
+        delete m_sink;
+    }
+    delete m_buffer;
+}
+
+bool ToneBeeper::play(int frequencyHz, int durationMs)
+{
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull() || frequencyHz <= 0 || durationMs <= 0)
+        return false;
+
+    QAudioFormat format;
+    format.setSampleRate(kSampleRate);
+    format.setChannelCount(1);
+    format.setSampleFormat(QAudioFormat::Int16);
+    if (!device.isFormatSupported(format))
+        return false;
+
+    release();
+    m_samples = sineTone(frequencyHz, durationMs);
+    m_buffer = new QBuffer(&m_samples, this);
+    m_buffer->open(QIODevice::ReadOnly);
+    m_sink = new QAudioSink(device, format, this);
+    m_sink->start(m_buffer);
+
+    QPointer<QAudioSink> sink = m_sink;
+    QTimer::singleShot(durationMs + kKeepAliveMs, this, [this, sink] {
+        if (sink && sink == m_sink)
+            release();
+    });
+    return m_sink->error() == QAudio::NoError;
+}
+
+} // namespace platform

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+// Target kinds: the index of the option button that chooses them.
+enum class TargetCode : int32_t { Unifight = 0, Euro = 1, Krug = 2, Kvadrat = 3, Random = 4 };
+
+// How a pause between series ends.
+enum class PauseCode : int16_t { Fixed = 0, Keys = 1 };
+
+// The show cycle's state; a value outside these makes a tick only count.
+enum class ShowStateCode : int32_t { Countdown = 0, KeyPauseBlank = 1, Series = 2, KeyPauseScoring = 3 };
+
+namespace colours {
+constexpr uint32_t kGrey128 = 0x808080;
+constexpr uint32_t kGrey192 = 0xC0C0C0;
+constexpr uint32_t kLightGrey = 0xE0E0E0;
+} // namespace colours
+
+// The settings of one run. Nothing is read at start and nothing outlives the run.
+// Colours are 0x00BBGGRR; lengths are percent, seconds, centimetres or millimetres as named.
+struct Base {
+    uint32_t StandBackColor = 0;
+    int32_t PlayerCount = 0;
+    int32_t TargetsPerPlayer = 0; // 0 for one target, 3 for three; read only as "> 1" and "> 2"
+    int32_t TargetZoom = 0;       // percent
+    TargetCode TargetType = TargetCode::Unifight;
+    int16_t ShowTime = 0;       // seconds
+    int16_t CircleSize = 0;     // centimetres: circle diameter and square side
+    int16_t PlayerInterval = 0; // percent of the stand's width
+    PauseCode PauseMode = PauseCode::Fixed;
+    int16_t PauseTime = 0;    // seconds
+    int32_t TopMargin = 0;    // percent of the stand's height
+    int32_t BottomMargin = 0; // percent of the stand's height
+    int16_t KalibrDx = 0;     // millimetres
+    int16_t KalibrDy = 0;     // millimetres
+
+    float ScaleX = 0; // twips per centimetre across the stand
+    float ScaleY = 0; // twips per centimetre down the stand
+
+    int32_t NextTick = 0;
+    ShowStateCode ShowState = ShowStateCode::Countdown;
+};
+
+// Gives every setting its start-up value. showTimeEntry is the item value of the
+// show-time list's current entry, if it has one; it then replaces the start-up 5.
+void SetDefaults(Base& base, std::optional<int> showTimeEntry);

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+
+struct Base;
+
+// All lengths here are twips. Line ends keep their fractions; the lane values are
+// rounded halves-to-even and held in 32 bits, so 4K and 8K projectors fit.
+
+struct LineEnds {
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    bool operator==(const LineEnds&) const = default;
+};
+
+struct TwipsRect {
+    double left = 0, top = 0, width = 0, height = 0;
+    bool operator==(const TwipsRect&) const = default;
+};
+
+// The playing field of a stand window of outer size W x H.
+struct Lanes {
+    int32_t ZonaW = 0;  // one lane slot: half the window width
+    int32_t ZonaW0 = 0; // left edge of the first (or only) lane
+    int32_t ZonaH = 0;  // height of the lanes
+    int32_t ZonaH0 = 0; // top edge of the lanes
+    int32_t MenInterval = 0;
+
+    LineEnds BorderLeft, BorderRight, BorderTop, BorderBottom;
+    bool separatorsShown = false; // two players: MenBorder and MenBorder2 stand at the ends below
+    LineEnds MenBorder, MenBorder2;
+};
+
+constexpr double kBorderRightInset = 30; // the right border stands this far left of the mirror of the left one
+constexpr double kLabelTop = 15;
+
+Lanes layoutLanes(double W, double H, const Base& base);
+
+// ZonaH0: top edge of the lanes, also set by the settings window before each showing.
+int32_t laneTop(double H, int32_t topMargin);
+
+// Where the resize puts the controls that follow the window's size; each comes in
+// with its design rectangle and goes out moved.
+struct CentredControls {
+    TwipsRect labExitRight, labMsg, labTimer, knGo, knKalibrovka, knStopKalibr;
+};
+
+constexpr double kButtonGap = 300;
+
+CentredControls centreControls(double W, double H, CentredControls design);
