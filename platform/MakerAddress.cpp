@@ -6,8 +6,12 @@
 
 namespace platform {
 
-QString makerAddress() { return QStringLiteral(QUORRIN_MAKER_ADDRESS); }
+QString makerAddress() {
+    return QStringLiteral(QUORRIN_MAKER_ADDRESS);
+}
 
-QString messageBoxTitle() { return QLatin1Char(' ') + makerAddress() + QLatin1Char(' '); }
+QString messageBoxTitle() {
+    return QLatin1Char(' ') + makerAddress() + QLatin1Char(' ');
+}
 
 } // namespace platform

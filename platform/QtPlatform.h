@@ -9,8 +9,7 @@ namespace platform {
 // The real platform: Qt's message boxes, sound, desktop services and window manager.
 class QtPlatform final : public Platform {
 public:
-    Answer messageBox(QWidget* owner, const QString& prompt, Buttons buttons, Icon icon,
-                      Answer defaultButton) override;
+    Answer messageBox(QWidget* owner, const QString& prompt, Buttons buttons, Icon icon, Answer defaultButton) override;
     void beep(int frequencyHz, int durationMs) override;
     void openWebPage(const QString& address) override;
     void startWindowDrag(QWidget* window) override;

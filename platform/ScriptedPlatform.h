@@ -43,8 +43,7 @@ struct Beep {
 // and everything asked of the system is recorded.
 class ScriptedPlatform final : public Platform {
 public:
-    Answer messageBox(QWidget* owner, const QString& prompt, Buttons buttons, Icon icon,
-                      Answer defaultButton) override;
+    Answer messageBox(QWidget* owner, const QString& prompt, Buttons buttons, Icon icon, Answer defaultButton) override;
     void beep(int frequencyHz, int durationMs) override { beeps.push_back({frequencyHz, durationMs}); }
     void openWebPage(const QString& address) override { pagesOpened.append(address); }
     void startWindowDrag(QWidget* window) override { dragged.push_back(window); }

@@ -6,14 +6,18 @@
 #include "platform/Platform.h"
 #include "platform/Units.h"
 #include "settings/Base.h"
+#include "stand/TargetFaces.h"
 
 #include <QCloseEvent>
 #include <QHideEvent>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -23,6 +27,10 @@ constexpr uint32_t kLightCyan = 0xFFFF80;  // 128, 255, 255
 constexpr uint32_t kWhite = 0xFFFFFF;
 constexpr uint32_t kGreen = 0x00FF00;
 constexpr int kLinePixels = 2;
+constexpr uint32_t kBlack = 0x000000;
+constexpr uint32_t kLightBorder = 0xF0F0F0; // 240, 240, 240
+
+const QString kStopQuestion = QStringLiteral("Прекратить отображение мишеней?");
 
 struct ButtonSpec {
     QPushButton* frmStend::*member;
@@ -61,18 +69,36 @@ struct StandDesign {
     };
     static constexpr LabelSpec labels[] = {
         {&frmStend::m_labExit0, "LabExit0", "Х", {0, 0, 255, 360}, 9.75, kYellow, Qt::AlignLeft | Qt::AlignTop, true},
-        {&frmStend::m_labExit1, "LabExit1", "Х", {1080, 0, 255, 345}, 9.75, kYellow, Qt::AlignRight | Qt::AlignTop,
+        {&frmStend::m_labExit1,
+         "LabExit1",
+         "Х",
+         {1080, 0, 255, 345},
+         9.75,
+         kYellow,
+         Qt::AlignRight | Qt::AlignTop,
          true},
-        {&frmStend::m_labMsg, "LabMSG", "Зафиксируйте результаты и нажмите пробел", {2100, 0, 7300, 360}, 13.5, kYellow,
-         Qt::AlignHCenter | Qt::AlignTop, false},
-        {&frmStend::m_labTimer, "labTimer", "", {1440, 1200, 1815, 615}, 18, kTimerOlive,
-         Qt::AlignHCenter | Qt::AlignTop, false},
+        {&frmStend::m_labMsg,
+         "LabMSG",
+         "Зафиксируйте результаты и нажмите пробел",
+         {2100, 0, 7300, 360},
+         13.5,
+         kYellow,
+         Qt::AlignHCenter | Qt::AlignTop,
+         false},
+        {&frmStend::m_labTimer,
+         "labTimer",
+         "",
+         {1440, 1200, 1815, 615},
+         18,
+         kTimerOlive,
+         Qt::AlignHCenter | Qt::AlignTop,
+         false},
     };
     static constexpr LineSpec lines[] = {
-        {LineId::MenBorder2, kLightCyan, {480, 720, 480, 4560}},  {LineId::kalibr_H, kWhite, {6480, 360, 6480, 5360}},
-        {LineId::Kalibr_W, kWhite, {3120, 3240, 8120, 3240}},     {LineId::BorderRight, kGreen, {3000, 720, 3000, 2520}},
-        {LineId::BorderLeft, kGreen, {2880, 720, 2880, 2520}},    {LineId::BorderBottom, kGreen, {2880, 600, 6000, 600}},
-        {LineId::BorderTop, kGreen, {2880, 480, 6000, 480}},      {LineId::MenBorder, kLightCyan, {360, 720, 360, 4560}},
+        {LineId::MenBorder2, kLightCyan, {480, 720, 480, 4560}}, {LineId::kalibr_H, kWhite, {6480, 360, 6480, 5360}},
+        {LineId::Kalibr_W, kWhite, {3120, 3240, 8120, 3240}},    {LineId::BorderRight, kGreen, {3000, 720, 3000, 2520}},
+        {LineId::BorderLeft, kGreen, {2880, 720, 2880, 2520}},   {LineId::BorderBottom, kGreen, {2880, 600, 6000, 600}},
+        {LineId::BorderTop, kGreen, {2880, 480, 6000, 480}},     {LineId::MenBorder, kLightCyan, {360, 720, 360, 4560}},
     };
 };
 
@@ -81,11 +107,20 @@ frmStend::frmStend(Base& base, platform::Platform& platform, QWidget* owner)
     , m_base(base)
     , m_platform(platform)
     , m_surface(units::twipsPerPixel(this))
-{
+    , m_cycle(base, *this) {
     setWindowTitle(QStringLiteral(" Quorrin"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     m_tik.setTimerType(Qt::PreciseTimer);
+    // Queued, so that the timer's own activation has finished when the tick runs: a box
+    // opened by the tick then keeps receiving ticks in its event loop.
+    connect(
+        &m_tik, &QTimer::timeout, this,
+        [this] {
+            if (m_tik.isActive())
+                tikTimer();
+        },
+        Qt::QueuedConnection);
     createControls();
     resize(m_surface.toPixels(kDesignWidth), m_surface.toPixels(kDesignHeight));
     m_surface.resize(size());
@@ -96,10 +131,12 @@ frmStend::frmStend(Base& base, platform::Platform& platform, QWidget* owner)
     m_labMsg->hide();
 }
 
-frmStend::~frmStend() { m_tik.stop(); }
+// Unloading: the timer stops first.
+frmStend::~frmStend() {
+    m_tik.stop();
+}
 
-void frmStend::createControls()
-{
+void frmStend::createControls() {
     for (const ButtonSpec& spec : StandDesign::buttons) {
         auto* button = new QPushButton(QString::fromUtf8(spec.caption), this);
         button->setObjectName(QLatin1String(spec.name));
@@ -124,24 +161,30 @@ void frmStend::createControls()
     for (const LineSpec& spec : StandDesign::lines)
         line(spec.id) = {spec.ends, spec.colour, true};
 
+    connect(m_knGo, &QPushButton::clicked, this, &frmStend::knGoClick);
+    for (QLabel* mark : {m_labExit0, m_labExit1})
+        connect(static_cast<ClickLabel*>(mark), &ClickLabel::clicked, this, &frmStend::closeMarkClick);
+
     setTabOrder(m_knGo, m_knKalibrovka);
     setTabOrder(m_knKalibrovka, m_knStopKalibr);
 }
 
-double frmStend::twipsWidth() const { return units::pixelsToTwips(width(), twipsPerPixel()); }
+double frmStend::twipsWidth() const {
+    return units::pixelsToTwips(width(), twipsPerPixel());
+}
 
-double frmStend::twipsHeight() const { return units::pixelsToTwips(height(), twipsPerPixel()); }
+double frmStend::twipsHeight() const {
+    return units::pixelsToTwips(height(), twipsPerPixel());
+}
 
-TwipsRect frmStend::twipsGeometry(const QWidget* control) const
-{
+TwipsRect frmStend::twipsGeometry(const QWidget* control) const {
     for (const auto& [widget, rect] : m_geometry)
         if (widget == control)
             return rect;
     return {};
 }
 
-void frmStend::place(QWidget* control, const TwipsRect& twips)
-{
+void frmStend::place(QWidget* control, const TwipsRect& twips) {
     auto found = std::find_if(m_geometry.begin(), m_geometry.end(), [control](auto& e) { return e.first == control; });
     if (found == m_geometry.end())
         m_geometry.emplace_back(control, twips);
@@ -151,20 +194,18 @@ void frmStend::place(QWidget* control, const TwipsRect& twips)
                          m_surface.toPixels(twips.height));
 }
 
-void frmStend::resizeEvent(QResizeEvent* event)
-{
+void frmStend::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     m_surface.resize(size());
     layOutControls();
     PrepZona();
 }
 
-void frmStend::layOutControls()
-{
-    const CentredControls moved = centreControls(
-        twipsWidth(), twipsHeight(),
-        {twipsGeometry(m_labExit1), twipsGeometry(m_labMsg), twipsGeometry(m_labTimer), twipsGeometry(m_knGo),
-         twipsGeometry(m_knKalibrovka), twipsGeometry(m_knStopKalibr)});
+void frmStend::layOutControls() {
+    const CentredControls moved =
+        centreControls(twipsWidth(), twipsHeight(),
+                       {twipsGeometry(m_labExit1), twipsGeometry(m_labMsg), twipsGeometry(m_labTimer),
+                        twipsGeometry(m_knGo), twipsGeometry(m_knKalibrovka), twipsGeometry(m_knStopKalibr)});
     place(m_labExit1, moved.labExitRight);
     place(m_labMsg, moved.labMsg);
     place(m_labTimer, moved.labTimer);
@@ -173,12 +214,12 @@ void frmStend::layOutControls()
     place(m_knStopKalibr, moved.knStopKalibr);
 }
 
-void frmStend::PrepZona()
-{
+void frmStend::PrepZona() {
     const Lanes lanes = layoutLanes(twipsWidth(), twipsHeight(), m_base);
     m_lanes = lanes;
-    for (auto [id, ends] : {std::pair{LineId::BorderLeft, lanes.BorderLeft}, std::pair{LineId::BorderRight, lanes.BorderRight},
-                            std::pair{LineId::BorderTop, lanes.BorderTop}, std::pair{LineId::BorderBottom, lanes.BorderBottom}}) {
+    for (auto [id, ends] :
+         {std::pair{LineId::BorderLeft, lanes.BorderLeft}, std::pair{LineId::BorderRight, lanes.BorderRight},
+          std::pair{LineId::BorderTop, lanes.BorderTop}, std::pair{LineId::BorderBottom, lanes.BorderBottom}}) {
         line(id).ends = ends;
         line(id).visible = true;
     }
@@ -196,20 +237,17 @@ void frmStend::PrepZona()
     update();
 }
 
-void frmStend::setBackColor(uint32_t bgr)
-{
+void frmStend::setBackColor(uint32_t bgr) {
     m_surface.setBackColor(bgr);
     update();
 }
 
-void frmStend::clearDrawing()
-{
+void frmStend::clearDrawing() {
     m_surface.clear();
     update();
 }
 
-void frmStend::paintEvent(QPaintEvent*)
-{
+void frmStend::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), colourFromBgr(m_surface.backColor()));
     painter.drawImage(0, 0, m_surface.image());
@@ -222,15 +260,209 @@ void frmStend::paintEvent(QPaintEvent*)
     }
 }
 
-void frmStend::closeEvent(QCloseEvent* event)
-{
+void frmStend::closeEvent(QCloseEvent* event) {
     // The window lives for the whole run so that it keeps its state between showings.
     event->ignore();
 }
 
-void frmStend::hideEvent(QHideEvent* event)
-{
+void frmStend::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     if (!event->spontaneous())
         emit hidden();
+}
+
+bool frmStend::PrepForm() {
+    if (const CalibrationFault fault = checkCalibration(m_base); fault != CalibrationFault::None) {
+        m_platform.messageBox(this, calibrationFaultMessage(fault), platform::Buttons::Ok, platform::Icon::Error,
+                              platform::Answer::Ok);
+        hide();
+        return false;
+    }
+    const LineEnds& across = line(LineId::Kalibr_W).ends;
+    const LineEnds& down = line(LineId::kalibr_H).ends;
+    computeScale(m_base, across.x2 - across.x1, down.y2 - down.y1);
+    m_sizes = targetSizes(m_base);
+    return true;
+}
+
+void frmStend::PrepSpans() {
+    m_spans = targetSpans(m_base, m_sizes);
+}
+
+void frmStend::Draw_Unifight(int32_t x, int32_t y) {
+    ::Draw_Unifight(m_surface, m_base, x, y);
+    update();
+}
+
+void frmStend::Draw_Euro(int32_t x, int32_t y) {
+    ::Draw_Euro(m_surface, m_base, x, y);
+    update();
+}
+
+void frmStend::Draw_Krug(int32_t x, int32_t y) {
+    ::Draw_Krug(m_surface, m_base, x, y);
+    update();
+}
+
+void frmStend::Draw_Kvadrat(int32_t x, int32_t y) {
+    ::Draw_Kvadrat(m_surface, m_base, x, y);
+    update();
+}
+
+void frmStend::PlaceTargets() {
+    m_cycle.PlaceBusy = true;
+    const PlacementField field{
+        m_base.PlayerCount, m_base.TargetsPerPlayer, m_base.TargetType, m_lanes, m_sizes, m_spans};
+    if (placeTargets(field, m_platform.random(), m_series)) {
+        m_cycle.PlaceBusy = false;
+        return;
+    }
+    // Ticks arriving while the box is open only count: PlaceBusy stays set.
+    m_platform.messageBox(this, placementFailureMessage(), platform::Buttons::Ok, platform::Icon::Error,
+                          platform::Answer::Ok);
+    m_tik.stop();
+    hide();
+}
+
+void frmStend::ShowNextTarget() {
+    PlaceTargets();
+    ShowTekTarget();
+}
+
+void frmStend::ShowTekTarget() {
+    void (frmStend::*draw)(int32_t, int32_t) = nullptr;
+    switch (m_series.TekTargetType) {
+    case TargetCode::Unifight:
+        draw = &frmStend::Draw_Unifight;
+        break;
+    case TargetCode::Euro:
+        draw = &frmStend::Draw_Euro;
+        break;
+    case TargetCode::Krug:
+        draw = &frmStend::Draw_Krug;
+        break;
+    case TargetCode::Kvadrat:
+        draw = &frmStend::Draw_Kvadrat;
+        break;
+    case TargetCode::Random:
+        return;
+    }
+    // Player by player within each target: 1-1, 2-1, 1-2, 2-2, 1-3, 2-3.
+    const int targets = m_base.TargetsPerPlayer > 2 ? 3 : m_base.TargetsPerPlayer > 1 ? 2 : 1;
+    const int players = m_base.PlayerCount == 2 ? 2 : 1;
+    for (int target = 0; target < targets; ++target)
+        for (int player = 0; player < players; ++player)
+            (this->*draw)(m_series.Men[player][target].x, m_series.Men[player][target].y);
+}
+
+void frmStend::knGoClick() {
+    m_cycle.TikCount = 0;
+    m_tik.setInterval(kTickMs);
+    m_platform.random().seedFromClock();
+    m_cycle.PlaceBusy = false;
+    m_tik.stop();
+    line(LineId::MenBorder).visible = m_base.PlayerCount == 2;
+    m_knGo->hide();
+    m_knKalibrovka->hide();
+    clearDrawing();
+    showMaximized();
+    if (!PrepForm()) {
+        hide();
+        return;
+    }
+    recolourForBackground();
+    PrepZona();
+    PrepSpans();
+    m_cycle.beginCountdown();
+    m_tik.start();
+}
+
+void frmStend::recolourForBackground() {
+    const bool lightBackground =
+        m_base.StandBackColor == colours::kLightGrey || m_base.StandBackColor == colours::kGrey192;
+    const uint32_t separators = lightBackground ? kBlack : kLightCyan;
+    const uint32_t borders = lightBackground ? kBlack : kLightBorder;
+    const uint32_t texts = lightBackground ? kBlack : kYellow;
+    line(LineId::MenBorder).colour = separators;
+    line(LineId::MenBorder2).colour = separators;
+    for (LineId id : {LineId::BorderTop, LineId::BorderBottom, LineId::BorderLeft, LineId::BorderRight})
+        line(id).colour = borders;
+    for (QLabel* label : {m_labMsg, m_labTimer, m_labExit0, m_labExit1}) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, colourFromBgr(texts));
+        label->setPalette(palette);
+    }
+    update();
+}
+
+platform::Answer frmStend::askToStop() {
+    return m_platform.messageBox(this, kStopQuestion, platform::Buttons::YesNo, platform::Icon::Question,
+                                 platform::Answer::No);
+}
+
+void frmStend::keyTyped(int16_t characterCode) {
+    m_cycle.LastKey = characterCode;
+    if (characterCode != kEscapeKey)
+        return;
+    const bool wasTicking = m_tik.isActive();
+    m_tik.stop();
+    if (askToStop() == platform::Answer::Yes)
+        hide();
+    else if (wasTicking)
+        m_tik.start();
+}
+
+void frmStend::closeMarkClick() {
+    // The timer runs on while the question is open.
+    if (askToStop() == platform::Answer::Yes) {
+        m_tik.stop();
+        hide();
+    }
+}
+
+void frmStend::keyPressEvent(QKeyEvent* event) {
+    int code = 0;
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        code = kEscapeKey;
+        break;
+    case Qt::Key_Space:
+        code = kSpaceKey;
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        code = '\r';
+        break;
+    default:
+        if (!event->text().isEmpty())
+            code = event->text().at(0).unicode();
+    }
+    // Keys without a character (arrows, function keys) are not typed keys.
+    if (code > 0 && code <= std::numeric_limits<int16_t>::max())
+        keyTyped(int16_t(code));
+    event->accept();
+}
+
+void frmStend::mousePressEvent(QMouseEvent* event) {
+    // The strip above the lanes acts as the window's title bar.
+    if (units::pixelsToTwips(event->position().y(), twipsPerPixel()) < m_lanes.ZonaH0)
+        m_platform.startWindowDrag(this);
+    event->accept();
+}
+
+void frmStend::beep() {
+    m_platform.beep(kBeepHz, kBeepMs);
+}
+
+void frmStend::setTimerCaption(const QString& caption) {
+    m_labTimer->setText(caption);
+}
+
+void frmStend::inform(const QString& text) {
+    m_platform.messageBox(this, text, platform::Buttons::Ok, platform::Icon::Information, platform::Answer::Ok);
+}
+
+void frmStend::showKeyPrompt(bool shown) {
+    m_labMsg->setVisible(shown);
+    m_labTimer->setVisible(!shown);
 }

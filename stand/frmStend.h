@@ -1,23 +1,23 @@
 #pragma once
 
 #include "DrawingSurface.h"
+#include "Placement.h"
+#include "ShowCycle.h"
 #include "StandLayout.h"
+#include "TargetScale.h"
+#include "platform/Platform.h"
 
 #include <QTimer>
 #include <QWidget>
 
 #include <array>
+#include <cstdint>
 #include <utility>
 #include <vector>
-#include <cstdint>
 
 struct Base;
 class QLabel;
 class QPushButton;
-
-namespace platform {
-class Platform;
-}
 
 // The lines of the stand window, in its control order.
 enum class LineId { MenBorder2, kalibr_H, Kalibr_W, BorderRight, BorderLeft, BorderBottom, BorderTop, MenBorder };
@@ -31,7 +31,7 @@ struct StandLine {
 
 // The borderless window that the projector throws onto the stand. It works in twips;
 // the drawing surface and the controls convert to pixels.
-class frmStend : public QWidget {
+class frmStend : public QWidget, private ShowActions {
     Q_OBJECT
 public:
     static constexpr double kDesignWidth = 10305;
@@ -65,7 +65,32 @@ public:
 
     DrawingSurface& surface() { return m_surface; }
     void setBackColor(uint32_t bgr);
-    void clearDrawing();
+    void clearDrawing() override;
+
+    // Scale and target sizes from the calibration; false (and the window hidden) when a
+    // calibration length is out of range.
+    bool PrepForm();
+    // The spans, after PrepForm and PrepZona.
+    void PrepSpans();
+    const TargetSizes& sizes() const { return m_sizes; }
+    const Spans& spans() const { return m_spans; }
+
+    void Draw_Unifight(int32_t x, int32_t y);
+    void Draw_Euro(int32_t x, int32_t y);
+    void Draw_Krug(int32_t x, int32_t y);
+    void Draw_Kvadrat(int32_t x, int32_t y);
+
+    void PlaceTargets();
+    void ShowNextTarget() override;
+    void ShowTekTarget() override;
+    const Series& series() const { return m_series; }
+    ShowCycle& cycle() { return m_cycle; }
+
+    // Handlers of the window's events, callable directly by tests.
+    void knGoClick();
+    void tikTimer() { m_cycle.tick(); }
+    void keyTyped(int16_t characterCode);
+    void closeMarkClick();
 
 signals:
     // The window has been hidden by the program (not minimised).
@@ -73,6 +98,8 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -83,6 +110,14 @@ private:
     void createControls();
     void place(QWidget* control, const TwipsRect& twips);
     void layOutControls();
+    void recolourForBackground();
+    platform::Answer askToStop();
+
+    // What the show cycle asks of the window.
+    void beep() override;
+    void setTimerCaption(const QString& caption) override;
+    void inform(const QString& text) override;
+    void showKeyPrompt(bool shown) override;
 
     Base& m_base;
     platform::Platform& m_platform;
@@ -91,6 +126,10 @@ private:
     std::array<StandLine, kLineCount> m_lines;
     std::vector<std::pair<const QWidget*, TwipsRect>> m_geometry;
     QTimer m_tik;
+    TargetSizes m_sizes;
+    Spans m_spans;
+    Series m_series;
+    ShowCycle m_cycle;
 
     QPushButton* m_knStopKalibr = nullptr;
     QPushButton* m_knKalibrovka = nullptr;

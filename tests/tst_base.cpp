@@ -10,8 +10,7 @@ private slots:
     void showTimeFollowsTheListEntry();
 };
 
-void TestBase::startUpValues_data()
-{
+void TestBase::startUpValues_data() {
     QTest::addColumn<qlonglong>("actual");
     QTest::addColumn<qlonglong>("expected");
 
@@ -37,15 +36,13 @@ void TestBase::startUpValues_data()
     QTest::newRow("ShowState") << qlonglong(base.ShowState) << 0LL;
 }
 
-void TestBase::startUpValues()
-{
+void TestBase::startUpValues() {
     QFETCH(qlonglong, actual);
     QFETCH(qlonglong, expected);
     QCOMPARE(actual, expected);
 }
 
-void TestBase::showTimeFollowsTheListEntry()
-{
+void TestBase::showTimeFollowsTheListEntry() {
     Base base;
     SetDefaults(base, std::nullopt);
     QCOMPARE(base.ShowTime, int16_t(5));

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "StandLayout.h"
+#include "TargetScale.h"
+#include "settings/Base.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+namespace platform {
+class RandomSource;
+}
+
+struct Centre {
+    int32_t x = 0;
+    int32_t y = 0;
+    bool operator==(const Centre&) const = default;
+};
+
+// Men[player][target], both counted from 0: Men[0][0] holds Men1X1 and Men1Y1,
+// Men[1][2] holds Men2X3 and Men2Y3. Twips.
+using Centres = std::array<std::array<Centre, 3>, 2>;
+
+// One series: its kind and where each target stands.
+struct Series {
+    TargetCode TekTargetType = TargetCode::Unifight;
+    Centres Men{};
+};
+
+// What the placement reads: the settings, the lanes, and the reserved sizes.
+struct PlacementField {
+    int32_t PlayerCount = 0;
+    int32_t TargetsPerPlayer = 0;
+    TargetCode TargetType = TargetCode::Unifight;
+    Lanes lanes;
+    TargetSizes sizes;
+    Spans spans;
+};
+
+constexpr int kPlacementAttempts = 10;
+constexpr long kDrawsPerSearch = 1000000;
+constexpr int32_t kLaneMargin = 150; // twips kept free at the left and top of a lane
+
+// Fixes the kind of the series and a centre for every target. False when ten attempts
+// could not keep one player's targets apart; the series then holds what the last attempt left.
+bool placeTargets(const PlacementField& field, platform::RandomSource& random, Series& series);
+
+// Random kind: r x 40 rounded, below 10 Unifight, below 20 Euro, below 30 circle, else square.
+TargetCode randomTargetCode(double r);
+
+QString placementFailureMessage();

@@ -1,0 +1,76 @@
+#include "ShowCycle.h"
+
+#include "settings/Base.h"
+
+ShowCycle::ShowCycle(Base& base, ShowActions& actions)
+    : m_base(base)
+    , m_actions(actions) {}
+
+void ShowCycle::beginCountdown() {
+    m_base.ShowState = ShowStateCode::Countdown;
+    m_base.NextTick = TikCount + kCountdownTicks;
+    SecLeft = kCountdownTicks;
+}
+
+void ShowCycle::tick() {
+    ++TikCount;
+    --SecLeft;
+    m_actions.setTimerCaption(SecLeft >= 0 ? QString::number(SecLeft) : QString());
+
+    // One second before every series.
+    if (m_base.ShowState == ShowStateCode::Countdown && m_base.NextTick == TikCount + 1) {
+        m_actions.beep();
+        return;
+    }
+    if (PlaceBusy)
+        return;
+
+    switch (m_base.ShowState) {
+    case ShowStateCode::Countdown:
+        if (TikCount == m_base.NextTick) {
+            m_actions.ShowNextTarget();
+            m_base.ShowState = ShowStateCode::Series;
+            m_base.NextTick = TikCount + m_base.ShowTime;
+            SecLeft = m_base.ShowTime;
+        }
+        break;
+    case ShowStateCode::KeyPauseBlank:
+        if (LastKey == kSpaceKey) {
+            LastKey = 0;
+            m_actions.ShowTekTarget();
+            m_base.ShowState = ShowStateCode::KeyPauseScoring;
+        }
+        break;
+    case ShowStateCode::Series:
+        if (TikCount == m_base.NextTick) {
+            m_actions.clearDrawing();
+            if (m_base.PauseMode == PauseCode::Fixed) {
+                m_base.ShowState = ShowStateCode::Countdown;
+                m_base.NextTick = TikCount + m_base.PauseTime;
+                SecLeft = m_base.PauseTime;
+            } else {
+                // Set before the box opens: a tick arriving while it is open already
+                // brings the targets back.
+                LastKey = kSpaceKey;
+                m_base.ShowState = ShowStateCode::KeyPauseBlank;
+                m_actions.inform(keyPauseNotice());
+                m_actions.showKeyPrompt(true);
+            }
+        }
+        break;
+    case ShowStateCode::KeyPauseScoring:
+        if (LastKey == kSpaceKey) {
+            m_actions.showKeyPrompt(false);
+            LastKey = 0;
+            m_actions.clearDrawing();
+            beginCountdown();
+        }
+        break;
+    }
+}
+
+QString keyPauseNotice() {
+    return QStringLiteral("После того, как Вы закроете это окно, мишени снова высветятся на прежних местах, чтобы Вы "
+                          "смогли подойти к стенду и оценить результы попадания.\r\n\r\nПосле просмотра и записи "
+                          "результатов нажмите на клавишу \"Пробел\" для продолжения показа мишеней.");
+}
