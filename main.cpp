@@ -1,17 +1,14 @@
 #include "platform/QtPlatform.h"
 #include "settings/Base.h"
-#include "stand/frmStend.h"
+#include "settings/frmCfg.h"
 
 #include <QApplication>
-#include <QScreen>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     platform::QtPlatform platform;
     Base base;
-    SetDefaults(base, std::nullopt);
-    frmStend stand(base, platform);
-    stand.move(stand.screen()->availableGeometry().center() - stand.rect().center());
-    stand.show();
+    frmCfg settings(base, platform);
+    settings.show();
     return app.exec();
 }

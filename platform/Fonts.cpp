@@ -6,7 +6,8 @@ QFont programFont(double pointSize, bool bold) {
     static const bool substituted = [] {
         QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                    {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Tahoma"),
-                                    QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+                                    QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                    QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
         return true;
     }();
     Q_UNUSED(substituted);

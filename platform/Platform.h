@@ -33,6 +33,8 @@ public:
     virtual void openWebPage(const QString& address) = 0;
     // Lets the system move the window as if dragged by its title bar; call from a mouse press.
     virtual void startWindowDrag(QWidget* window) = 0;
+    // Ends the program at once, from wherever it is called.
+    virtual void endProgram() = 0;
     virtual RandomSource& random() = 0;
 };
 

@@ -1,5 +1,6 @@
 #include "QtPlatform.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QPushButton>
@@ -80,6 +81,10 @@ void QtPlatform::startWindowDrag(QWidget* window) {
     if (QWindow* handle = window->windowHandle())
         handle->startSystemMove();
 #endif
+}
+
+void QtPlatform::endProgram() {
+    QCoreApplication::exit(0);
 }
 
 } // namespace platform

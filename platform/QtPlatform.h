@@ -13,6 +13,7 @@ public:
     void beep(int frequencyHz, int durationMs) override;
     void openWebPage(const QString& address) override;
     void startWindowDrag(QWidget* window) override;
+    void endProgram() override;
     RandomSource& random() override { return m_random; }
 
 private:

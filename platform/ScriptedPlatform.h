@@ -47,6 +47,7 @@ public:
     void beep(int frequencyHz, int durationMs) override { beeps.push_back({frequencyHz, durationMs}); }
     void openWebPage(const QString& address) override { pagesOpened.append(address); }
     void startWindowDrag(QWidget* window) override { dragged.push_back(window); }
+    void endProgram() override { ++programEnds; }
     RandomSource& random() override { return randomNumbers; }
 
     // Runs while a box is open, before it answers: what a nested event loop would deliver.
@@ -56,6 +57,7 @@ public:
     std::vector<Beep> beeps;
     QStringList pagesOpened;
     std::vector<QWidget*> dragged;
+    int programEnds = 0;
     ScriptedRandom randomNumbers;
 };
 
