@@ -6,6 +6,7 @@
 #include "platform/Platform.h"
 #include "platform/Units.h"
 #include "settings/Base.h"
+#include "stand/Calibration.h"
 #include "stand/TargetFaces.h"
 
 #include <QCloseEvent>
@@ -162,6 +163,7 @@ void frmStend::createControls() {
         line(spec.id) = {spec.ends, spec.colour, true};
 
     connect(m_knGo, &QPushButton::clicked, this, &frmStend::knGoClick);
+    connect(m_knKalibrovka, &QPushButton::clicked, this, &frmStend::knKalibrovkaClick);
     for (QLabel* mark : {m_labExit0, m_labExit1})
         connect(static_cast<ClickLabel*>(mark), &ClickLabel::clicked, this, &frmStend::closeMarkClick);
 
@@ -375,6 +377,20 @@ void frmStend::knGoClick() {
     PrepSpans();
     m_cycle.beginCountdown();
     m_tik.start();
+}
+
+void frmStend::knKalibrovkaClick() {
+    // Neither the size nor the timer is touched: the cross is measured where the window stands.
+    m_knGo->hide();
+    m_knKalibrovka->hide();
+    const CalibrationCross cross = calibrationCross(twipsWidth(), twipsHeight());
+    line(LineId::kalibr_H).ends = cross.kalibr_H;
+    line(LineId::Kalibr_W).ends = cross.Kalibr_W;
+    line(LineId::MenBorder).visible = false;
+    line(LineId::kalibr_H).visible = true;
+    line(LineId::Kalibr_W).visible = true;
+    setBackColor(kCalibrationBackColor);
+    inform(calibrationInstructions());
 }
 
 void frmStend::recolourForBackground() {

@@ -88,6 +88,7 @@ public:
 
     // Handlers of the window's events, callable directly by tests.
     void knGoClick();
+    void knKalibrovkaClick();
     void tikTimer() { m_cycle.tick(); }
     void keyTyped(int16_t characterCode);
     void closeMarkClick();
