@@ -6,7 +6,8 @@
 #include <vector>
 
 // Runs work the given number of times and prints the median, fastest and slowest in milliseconds.
-template <typename Work> double reportMedianMs(const char* what, int runs, Work work) {
+template <typename Work> double reportMedianMs(const char* what, int runs, Work work)
+{
     std::vector<double> ms;
     for (int i = 0; i < runs; ++i) {
         const auto start = std::chrono::steady_clock::now();

@@ -8,7 +8,8 @@
 
 #include <QGuiApplication>
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QGuiApplication app(argc, argv);
     Base base;
     SetDefaults(base, std::nullopt);

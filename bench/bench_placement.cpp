@@ -5,7 +5,8 @@
 #include "settings/Base.h"
 #include "stand/Placement.h"
 
-int main() {
+int main()
+{
     Base base;
     SetDefaults(base, std::nullopt);
     base.TargetZoom = 150;

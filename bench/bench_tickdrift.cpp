@@ -20,7 +20,8 @@ namespace {
 class QuietPlatform final : public platform::Platform {
 public:
     platform::Answer messageBox(QWidget*, const QString&, platform::Buttons, platform::Icon,
-                                platform::Answer defaultButton) override {
+                                platform::Answer defaultButton) override
+    {
         return defaultButton;
     }
     void beep(int, int) override {}
@@ -35,7 +36,8 @@ private:
 
 } // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QApplication app(argc, argv);
     const int ticks = argc > 1 ? std::max(2, std::atoi(argv[1])) : 60;
 

@@ -2,7 +2,8 @@
 
 #include <QStringList>
 
-QFont programFont(double pointSize, bool bold) {
+QFont programFont(double pointSize, bool bold)
+{
     static const bool substituted = [] {
         QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                    {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Tahoma"),

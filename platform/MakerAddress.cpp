@@ -6,11 +6,13 @@
 
 namespace platform {
 
-QString makerAddress() {
+QString makerAddress()
+{
     return QStringLiteral(QUORRIN_MAKER_ADDRESS);
 }
 
-QString messageBoxTitle() {
+QString messageBoxTitle()
+{
     return QLatin1Char(' ') + makerAddress() + QLatin1Char(' ');
 }
 

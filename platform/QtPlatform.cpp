@@ -19,7 +19,8 @@ namespace platform {
 
 namespace {
 
-QMessageBox::Icon boxIcon(Icon icon) {
+QMessageBox::Icon boxIcon(Icon icon)
+{
     switch (icon) {
     case Icon::Exclamation:
         return QMessageBox::Warning;
@@ -35,7 +36,8 @@ QMessageBox::Icon boxIcon(Icon icon) {
 
 } // namespace
 
-Answer QtPlatform::messageBox(QWidget* owner, const QString& prompt, Buttons buttons, Icon icon, Answer defaultButton) {
+Answer QtPlatform::messageBox(QWidget* owner, const QString& prompt, Buttons buttons, Icon icon, Answer defaultButton)
+{
     QMessageBox box(boxIcon(icon), messageBoxTitle(), prompt, QMessageBox::NoButton, owner);
     if (buttons == Buttons::Ok) {
         QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
@@ -52,7 +54,8 @@ Answer QtPlatform::messageBox(QWidget* owner, const QString& prompt, Buttons but
     return box.clickedButton() == yes ? Answer::Yes : Answer::No;
 }
 
-void QtPlatform::beep(int frequencyHz, int durationMs) {
+void QtPlatform::beep(int frequencyHz, int durationMs)
+{
     if (m_beeper.play(frequencyHz, durationMs))
         return;
 #ifdef Q_OS_WIN
@@ -61,7 +64,8 @@ void QtPlatform::beep(int frequencyHz, int durationMs) {
 #endif
 }
 
-void QtPlatform::openWebPage(const QString& address) {
+void QtPlatform::openWebPage(const QString& address)
+{
 #ifdef Q_OS_WIN
     ::ShellExecuteW(nullptr, L"open", reinterpret_cast<const wchar_t*>(address.utf16()), nullptr, nullptr,
                     SW_SHOWNORMAL);
@@ -70,7 +74,8 @@ void QtPlatform::openWebPage(const QString& address) {
 #endif
 }
 
-void QtPlatform::startWindowDrag(QWidget* window) {
+void QtPlatform::startWindowDrag(QWidget* window)
+{
     if (!window)
         return;
 #ifdef Q_OS_WIN
@@ -83,7 +88,8 @@ void QtPlatform::startWindowDrag(QWidget* window) {
 #endif
 }
 
-void QtPlatform::endProgram() {
+void QtPlatform::endProgram()
+{
     QCoreApplication::exit(0);
 }
 

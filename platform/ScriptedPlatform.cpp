@@ -2,12 +2,14 @@
 
 namespace platform {
 
-void ScriptedRandom::script(std::vector<double> values) {
+void ScriptedRandom::script(std::vector<double> values)
+{
     m_values = std::move(values);
     m_position = 0;
 }
 
-double ScriptedRandom::next() {
+double ScriptedRandom::next()
+{
     ++draws;
     if (m_values.empty())
         return 0.0;
@@ -16,7 +18,8 @@ double ScriptedRandom::next() {
     return value;
 }
 
-Answer ScriptedPlatform::messageBox(QWidget*, const QString& prompt, Buttons buttons, Icon icon, Answer defaultButton) {
+Answer ScriptedPlatform::messageBox(QWidget*, const QString& prompt, Buttons buttons, Icon icon, Answer defaultButton)
+{
     const ShownBox box{messageBoxTitle(), prompt, buttons, icon, defaultButton};
     boxes.append(box);
     if (whileBoxOpen)

@@ -20,7 +20,8 @@ constexpr int kFadeSamples = 220; // 5 ms in and out, so the tone starts and end
 // The sink reports idle when it has taken the data, not when it has played it.
 constexpr int kKeepAliveMs = 500;
 
-QByteArray sineTone(int frequencyHz, int durationMs) {
+QByteArray sineTone(int frequencyHz, int durationMs)
+{
     const int count = kSampleRate * durationMs / 1000;
     QByteArray bytes(count * int(sizeof(int16_t)), Qt::Uninitialized);
     auto* samples = reinterpret_cast<int16_t*>(bytes.data());
@@ -34,13 +35,17 @@ QByteArray sineTone(int frequencyHz, int durationMs) {
 } // namespace
 
 ToneBeeper::ToneBeeper(QObject* parent)
-    : QObject(parent) {}
+    : QObject(parent)
+{
+}
 
-ToneBeeper::~ToneBeeper() {
+ToneBeeper::~ToneBeeper()
+{
     release();
 }
 
-void ToneBeeper::release() {
+void ToneBeeper::release()
+{
     if (m_sink) {
         m_sink->stop();
         delete m_sink;
@@ -48,7 +53,8 @@ void ToneBeeper::release() {
     delete m_buffer;
 }
 
-bool ToneBeeper::play(int frequencyHz, int durationMs) {
+bool ToneBeeper::play(int frequencyHz, int durationMs)
+{
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull() || frequencyHz <= 0 || durationMs <= 0)
         return false;

@@ -8,7 +8,8 @@
 
 namespace units {
 
-double roundHalfEven(double value) {
+double roundHalfEven(double value)
+{
     // Beyond 2^52 every double is whole already.
     constexpr double kWhole = 0x1p52;
     if (!(std::abs(value) < kWhole))
@@ -18,7 +19,8 @@ double roundHalfEven(double value) {
     return value >= 0 ? (value + kWhole) - kWhole : (value - kWhole) + kWhole;
 }
 
-int32_t roundToInt32(double value) {
+int32_t roundToInt32(double value)
+{
     constexpr double lowest = std::numeric_limits<int32_t>::min();
     constexpr double highest = std::numeric_limits<int32_t>::max();
     if (std::isnan(value))
@@ -31,7 +33,8 @@ int32_t roundToInt32(double value) {
     return static_cast<int32_t>(rounded);
 }
 
-std::optional<int16_t> roundToInt16(double value) {
+std::optional<int16_t> roundToInt16(double value)
+{
     if (!std::isfinite(value))
         return std::nullopt;
     const double rounded = roundHalfEven(value);
@@ -40,17 +43,20 @@ std::optional<int16_t> roundToInt16(double value) {
     return static_cast<int16_t>(rounded);
 }
 
-double twipsPerPixel(const QWidget* widget) {
+double twipsPerPixel(const QWidget* widget)
+{
     const QScreen* screen = widget ? widget->screen() : nullptr;
     const double dpi = screen ? screen->logicalDotsPerInchX() : 0.0;
     return dpi > 0.0 ? kTwipsPerInch / dpi : kDefaultTwipsPerPixel;
 }
 
-int twipsToPixels(double twips, double twipsPerPixel) {
+int twipsToPixels(double twips, double twipsPerPixel)
+{
     return roundToInt32(twips / twipsPerPixel);
 }
 
-double pixelsToTwips(double pixels, double twipsPerPixel) {
+double pixelsToTwips(double pixels, double twipsPerPixel)
+{
     return pixels * twipsPerPixel;
 }
 

@@ -1,6 +1,7 @@
 #include "Base.h"
 
-void SetDefaults(Base& base, std::optional<int> showTimeEntry) {
+void SetDefaults(Base& base, std::optional<int> showTimeEntry)
+{
     base.StandBackColor = colours::kGrey128;
     base.PlayerCount = 2;
     base.TargetsPerPlayer = 3;

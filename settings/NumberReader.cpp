@@ -8,7 +8,8 @@
 
 namespace {
 
-bool skipped(QChar c) {
+bool skipped(QChar c)
+{
     return c == u' ' || c == u'\t' || c == u'\n';
 }
 
@@ -16,24 +17,28 @@ bool skipped(QChar c) {
 class Reader {
 public:
     explicit Reader(QStringView text)
-        : m_text(text) {
+        : m_text(text)
+    {
         skip();
     }
 
     QChar peek() const { return m_at < m_text.size() ? m_text[m_at] : QChar(); }
-    bool take(QChar lower) {
+    bool take(QChar lower)
+    {
         if (peek().toLower() != lower)
             return false;
         next();
         return true;
     }
-    void next() {
+    void next()
+    {
         ++m_at;
         skip();
     }
 
 private:
-    void skip() {
+    void skip()
+    {
         while (m_at < m_text.size() && skipped(m_text[m_at]))
             ++m_at;
     }
@@ -43,7 +48,8 @@ private:
 };
 
 // 0 to 15 for a hexadecimal digit, -1 for anything else.
-int digitValue(QChar c) {
+int digitValue(QChar c)
+{
     const char16_t u = c.toLower().unicode();
     if (u >= u'0' && u <= u'9')
         return u - u'0';
@@ -52,7 +58,8 @@ int digitValue(QChar c) {
     return -1;
 }
 
-double readRadix(Reader& reader, int radix) {
+double readRadix(Reader& reader, int radix)
+{
     double value = 0;
     for (int digit = digitValue(reader.peek()); digit >= 0 && digit < radix; digit = digitValue(reader.peek())) {
         value = value * radix + digit;
@@ -61,11 +68,13 @@ double readRadix(Reader& reader, int radix) {
     return value;
 }
 
-bool isAsciiDigit(QChar c) {
+bool isAsciiDigit(QChar c)
+{
     return c >= u'0' && c <= u'9';
 }
 
-void takeDigits(Reader& reader, std::string& out) {
+void takeDigits(Reader& reader, std::string& out)
+{
     while (isAsciiDigit(reader.peek())) {
         out += char(reader.peek().unicode());
         reader.next();
@@ -74,7 +83,8 @@ void takeDigits(Reader& reader, std::string& out) {
 
 } // namespace
 
-double readNumber(QStringView text) {
+double readNumber(QStringView text)
+{
     Reader reader(text);
     if (reader.take(u'&')) {
         if (reader.take(u'h'))
@@ -120,6 +130,7 @@ double readNumber(QStringView text) {
     return value;
 }
 
-std::optional<int16_t> readWholeNumber(QStringView text) {
+std::optional<int16_t> readWholeNumber(QStringView text)
+{
     return units::roundToInt16(readNumber(text));
 }

@@ -151,7 +151,8 @@ constexpr QPoint kPointerHotSpot{5, 1};
 
 const QString kExitQuestion = QStringLiteral("Закрыть программу?");
 
-void paintBack(QWidget* widget, uint32_t bgr) {
+void paintBack(QWidget* widget, uint32_t bgr)
+{
     widget->setAutoFillBackground(true);
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, colourFromBgr(bgr));
@@ -168,7 +169,8 @@ frmCfg::frmCfg(Base& base, platform::Platform& platform, QWidget* parent)
     , m_base(base)
     , m_platform(platform)
     , m_twipsPerPixel(units::twipsPerPixel(this))
-    , m_background(QStringLiteral(":/background.png")) {
+    , m_background(QStringLiteral(":/background.png"))
+{
     setWindowTitle(QStringLiteral(" Quorrin: настройка параметров отображения мишеней на стенде"));
     setWindowIcon(QIcon(QStringLiteral(":/quorrin-icon.png")));
     const auto toPixels = [this](double twips) {
@@ -181,7 +183,8 @@ frmCfg::frmCfg(Base& base, platform::Platform& platform, QWidget* parent)
         move(screen->availableGeometry().center() - rect().center());
 }
 
-void frmCfg::createControls() {
+void frmCfg::createControls()
+{
     const auto toPixels = [this](double twips) {
         return units::twipsToPixels(twips, m_twipsPerPixel);
     };
@@ -288,22 +291,26 @@ void frmCfg::createControls() {
     ok->setFocus();
 }
 
-EditableList* frmCfg::list(const char* name) const {
+EditableList* frmCfg::list(const char* name) const
+{
     return findChild<EditableList*>(QLatin1String(name));
 }
 
-QLineEdit* frmCfg::field(const char* name) const {
+QLineEdit* frmCfg::field(const char* name) const
+{
     return findChild<QLineEdit*>(QLatin1String(name));
 }
 
-void frmCfg::load() {
+void frmCfg::load()
+{
     list("cmbTargetShowTime")->select(4); // "5"
     list("cmbKrug")->select(1);           // "5 cm"
     list("cmbPause")->select(5);          // "50"
     SetDefaults(m_base, list("cmbTargetShowTime")->currentItemValue());
 }
 
-void frmCfg::optionChosen(OptionGroup group, int index) {
+void frmCfg::optionChosen(OptionGroup group, int index)
+{
     switch (group) {
     case OptionGroup::MenKol:
         m_base.PlayerCount = index + 1;
@@ -320,12 +327,14 @@ void frmCfg::optionChosen(OptionGroup group, int index) {
     }
 }
 
-bool frmCfg::refuse(const QString& message) {
+bool frmCfg::refuse(const QString& message)
+{
     m_platform.messageBox(this, message, platform::Buttons::Ok, platform::Icon::Exclamation, platform::Answer::Ok);
     return false;
 }
 
-bool frmCfg::ApplySettings() {
+bool frmCfg::ApplySettings()
+{
     const std::optional<int> showTime = list("cmbTargetShowTime")->currentItemValue();
     if (!showTime)
         return refuse(QStringLiteral("Укажите продолжительность паказа мишеней в одной сери!"));
@@ -375,7 +384,8 @@ bool frmCfg::ApplySettings() {
     return true;
 }
 
-void frmCfg::knStartClick() {
+void frmCfg::knStartClick()
+{
     if (!ApplySettings())
         return;
     if (!m_stand) {
@@ -387,7 +397,8 @@ void frmCfg::knStartClick() {
     showStandModally();
 }
 
-void frmCfg::prepareStand() {
+void frmCfg::prepareStand()
+{
     frmStend& stand = *m_stand;
     for (LineId id : {LineId::BorderTop, LineId::BorderBottom, LineId::BorderLeft, LineId::BorderRight})
         stand.line(id).visible = false;
@@ -404,7 +415,8 @@ void frmCfg::prepareStand() {
     stand.clearDrawing();
 }
 
-void frmCfg::showStandModally() {
+void frmCfg::showStandModally()
+{
     // Returns when the stand window hides itself; meanwhile this window takes no input.
     m_stand->setWindowModality(Qt::ApplicationModal);
     QEventLoop loop;
@@ -416,7 +428,8 @@ void frmCfg::showStandModally() {
         loop.exec();
 }
 
-void frmCfg::knDefClick() {
+void frmCfg::knDefClick()
+{
     findChild<QRadioButton*>(QStringLiteral("optMenKol1"))->setChecked(true);
     findChild<QRadioButton*>(QStringLiteral("optTargetKol1"))->setChecked(true);
     findChild<QRadioButton*>(QStringLiteral("optTargetType0"))->setChecked(true);
@@ -431,7 +444,8 @@ void frmCfg::knDefClick() {
         field(name)->setText(QLatin1String(text));
 }
 
-void frmCfg::swatchClick(int index) {
+void frmCfg::swatchClick(int index)
+{
     for (int i = 0; i < int(std::size(kSwatches)); ++i)
         findChild<QLabel*>(QStringLiteral("labFon%1").arg(i))->clear();
     findChild<QLabel*>(QStringLiteral("labFon%1").arg(index))->setText(QStringLiteral("V"));
@@ -440,23 +454,27 @@ void frmCfg::swatchClick(int index) {
             m_base.StandBackColor = swatch.colour;
 }
 
-void frmCfg::exitClick() {
+void frmCfg::exitClick()
+{
     if (m_platform.messageBox(this, kExitQuestion, platform::Buttons::YesNo, platform::Icon::Question,
                               platform::Answer::No) == platform::Answer::Yes)
         m_platform.endProgram();
 }
 
-void frmCfg::linkClick() {
+void frmCfg::linkClick()
+{
     m_platform.openWebPage(QStringLiteral("https://") + platform::makerAddress());
 }
 
-void frmCfg::paintEvent(QPaintEvent*) {
+void frmCfg::paintEvent(QPaintEvent*)
+{
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
     painter.drawPixmap(0, 0, m_background);
 }
 
-void frmCfg::keyPressEvent(QKeyEvent* event) {
+void frmCfg::keyPressEvent(QKeyEvent* event)
+{
     // Esc presses "Выход" rather than closing the window.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         findChild<QPushButton*>(QStringLiteral("Command1"))->click();
@@ -465,7 +483,8 @@ void frmCfg::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-void frmCfg::closeEvent(QCloseEvent* event) {
+void frmCfg::closeEvent(QCloseEvent* event)
+{
     // The close box ends the program without a question.
     event->accept();
     m_platform.endProgram();

@@ -1,13 +1,15 @@
 #include "Calibration.h"
 
-CalibrationCross calibrationCross(double W, double H) {
+CalibrationCross calibrationCross(double W, double H)
+{
     const double x = W / 2 + kCrossOffset;
     const double y = H / 2;
     return {{x, H / 2 - kCrossHalfLength, x, H / 2 + kCrossHalfLength},
             {W / 2 - kCrossHalfLength, y, W / 2 + kCrossHalfLength, y}};
 }
 
-QString calibrationInstructions() {
+QString calibrationInstructions()
+{
     return QStringLiteral(
         "Измерьте рулеткой длину образующих крест горизонтальной белой линии и вертикальной белой линии в центре "
         "экрана.\r\n\r\n"

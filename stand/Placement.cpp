@@ -14,7 +14,8 @@ struct Reserve {
     int32_t sx, sy; // spans: least distance between the centres of one player's targets
 };
 
-Reserve reserveFor(TargetCode code, const TargetSizes& size, const Spans& span) {
+Reserve reserveFor(TargetCode code, const TargetSizes& size, const Spans& span)
+{
     switch (code) {
     case TargetCode::Unifight:
         return {size.UnifightHalfW, size.UnifightHalfH, span.UnifightSpanW, span.UnifightSpanH};
@@ -34,7 +35,8 @@ public:
         : m_field(field)
         , m_random(random)
         , m_series(series)
-        , m_reserve(reserveFor(series.TekTargetType, field.sizes, field.spans)) {
+        , m_reserve(reserveFor(series.TekTargetType, field.sizes, field.spans))
+    {
         const Lanes& lanes = field.lanes;
         m_halfGap = roundToInt32(lanes.MenInterval / 2.0);
         const int32_t usableWidth = lanes.ZonaW - m_halfGap - 2 * kLaneMargin;
@@ -43,7 +45,8 @@ public:
     }
 
     // One attempt; false when a clear search ran out of draws.
-    bool attempt() {
+    bool attempt()
+    {
         m_series.Men = {};
         const bool twoPlayers = m_field.PlayerCount == 2;
         draw(0, 0);
@@ -60,7 +63,8 @@ public:
 
 private:
     // The candidate goes straight into the target's own place, before any test.
-    void draw(int player, int target) {
+    void draw(int player, int target)
+    {
         const Lanes& lanes = m_field.lanes;
         const double r1 = m_random.next();
         const double r2 = m_random.next();
@@ -74,7 +78,8 @@ private:
     }
 
     // Equality counts as a clash; the other player's targets are never compared.
-    bool clashes(int player, int target) const {
+    bool clashes(int player, int target) const
+    {
         const Centre& c = m_series.Men[player][target];
         for (int earlier = 0; earlier < target; ++earlier) {
             const Centre& e = m_series.Men[player][earlier];
@@ -85,7 +90,8 @@ private:
     }
 
     // After a clashing last counted draw one more is drawn and thrown away with the attempt.
-    bool clearSearch(int player, int target) {
+    bool clearSearch(int player, int target)
+    {
         long draws = 0;
         bool clash = false;
         do {
@@ -107,7 +113,8 @@ private:
 
 } // namespace
 
-TargetCode randomTargetCode(double r) {
+TargetCode randomTargetCode(double r)
+{
     const int32_t k = roundToInt32(r * 40);
     if (k < 10)
         return TargetCode::Unifight;
@@ -118,7 +125,8 @@ TargetCode randomTargetCode(double r) {
     return TargetCode::Kvadrat;
 }
 
-bool placeTargets(const PlacementField& field, platform::RandomSource& random, Series& series) {
+bool placeTargets(const PlacementField& field, platform::RandomSource& random, Series& series)
+{
     // The kind is fixed once per series, not again when an attempt restarts.
     series.TekTargetType = field.TargetType == TargetCode::Random ? randomTargetCode(random.next()) : field.TargetType;
     Placer placer(field, random, series);
@@ -128,7 +136,8 @@ bool placeTargets(const PlacementField& field, platform::RandomSource& random, S
     return false;
 }
 
-QString placementFailureMessage() {
+QString placementFailureMessage()
+{
     return QStringLiteral("Не могу разместить мишени на предлагаемом поле. Возможно Вы его уменьшили до неприемлемых "
                           "размеров!\r\n\r\nИзмените настройки отображения мишеней!");
 }

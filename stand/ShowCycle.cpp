@@ -4,15 +4,19 @@
 
 ShowCycle::ShowCycle(Base& base, ShowActions& actions)
     : m_base(base)
-    , m_actions(actions) {}
+    , m_actions(actions)
+{
+}
 
-void ShowCycle::beginCountdown() {
+void ShowCycle::beginCountdown()
+{
     m_base.ShowState = ShowStateCode::Countdown;
     m_base.NextTick = TikCount + kCountdownTicks;
     SecLeft = kCountdownTicks;
 }
 
-void ShowCycle::tick() {
+void ShowCycle::tick()
+{
     ++TikCount;
     --SecLeft;
     m_actions.setTimerCaption(SecLeft >= 0 ? QString::number(SecLeft) : QString());
@@ -69,7 +73,8 @@ void ShowCycle::tick() {
     }
 }
 
-QString keyPauseNotice() {
+QString keyPauseNotice()
+{
     return QStringLiteral("После того, как Вы закроете это окно, мишени снова высветятся на прежних местах, чтобы Вы "
                           "смогли подойти к стенду и оценить результы попадания.\r\n\r\nПосле просмотра и записи "
                           "результатов нажмите на клавишу \"Пробел\" для продолжения показа мишеней.");

@@ -5,11 +5,13 @@
 
 using units::roundToInt32;
 
-int32_t laneTop(double H, int32_t topMargin) {
+int32_t laneTop(double H, int32_t topMargin)
+{
     return roundToInt32(H * topMargin / 100.0);
 }
 
-Lanes layoutLanes(double W, double H, const Base& base) {
+Lanes layoutLanes(double W, double H, const Base& base)
+{
     Lanes lanes;
     lanes.ZonaW = roundToInt32(W / 2.0);
     lanes.ZonaW0 = base.PlayerCount == 1 ? roundToInt32(lanes.ZonaW / 2.0) : 0;
@@ -36,7 +38,8 @@ Lanes layoutLanes(double W, double H, const Base& base) {
     return lanes;
 }
 
-CentredControls centreControls(double W, double H, CentredControls c) {
+CentredControls centreControls(double W, double H, CentredControls c)
+{
     const auto centreAcross = [W](TwipsRect& r) {
         r.left = (W - r.width) / 2.0;
     };

@@ -26,7 +26,8 @@ struct RingZone {
 
 constexpr RingZone kEuroZones[] = {{25, kRed}, {20, kWhite}, {15, kRed}, {10, kWhite}, {5, kBlack}};
 
-void box(DrawingSurface& surface, int32_t x, int32_t y, int32_t hx, int32_t hy, uint32_t colour) {
+void box(DrawingSurface& surface, int32_t x, int32_t y, int32_t hx, int32_t hy, uint32_t colour)
+{
     surface.filledBox(x - hx, y - hy, x + hx, y + hy, colour);
 }
 
@@ -36,17 +37,20 @@ public:
     explicit SolidFill(DrawingSurface& surface)
         : m_surface(surface)
         , m_style(surface.fillStyle())
-        , m_colour(surface.fillColor()) {
+        , m_colour(surface.fillColor())
+    {
         surface.setFillStyle(FillStyle::Solid);
     }
-    ~SolidFill() {
+    ~SolidFill()
+    {
         m_surface.setFillColor(m_colour);
         m_surface.setFillStyle(m_style);
     }
     SolidFill(const SolidFill&) = delete;
     SolidFill& operator=(const SolidFill&) = delete;
 
-    void zone(int32_t x, int32_t y, int32_t radius, uint32_t colour) {
+    void zone(int32_t x, int32_t y, int32_t radius, uint32_t colour)
+    {
         m_surface.setFillColor(colour);
         m_surface.circle(x, y, radius, colour);
     }
@@ -59,31 +63,36 @@ private:
 
 } // namespace
 
-uint32_t circleAndSquareColour(uint32_t standBackColor) {
+uint32_t circleAndSquareColour(uint32_t standBackColor)
+{
     return standBackColor == colours::kLightGrey ? kRed : kGreen;
 }
 
-void Draw_Unifight(DrawingSurface& surface, const Base& base, int32_t x, int32_t y) {
+void Draw_Unifight(DrawingSurface& surface, const Base& base, int32_t x, int32_t y)
+{
     const CorrectedCentimetre cm = correctedCentimetre(base);
     for (const BoxZone& zone : kUnifightZones)
         box(surface, x, y, roundToInt32(zone.halfWidthCm * cm.kx), roundToInt32(zone.halfHeightCm * cm.ky),
             zone.colour);
 }
 
-void Draw_Euro(DrawingSurface& surface, const Base& base, int32_t x, int32_t y) {
+void Draw_Euro(DrawingSurface& surface, const Base& base, int32_t x, int32_t y)
+{
     const CorrectedCentimetre cm = correctedCentimetre(base);
     SolidFill fill(surface);
     for (const RingZone& zone : kEuroZones)
         fill.zone(x, y, roundToInt32(zone.radiusCm * cm.kx), zone.colour);
 }
 
-void Draw_Krug(DrawingSurface& surface, const Base& base, int32_t x, int32_t y) {
+void Draw_Krug(DrawingSurface& surface, const Base& base, int32_t x, int32_t y)
+{
     const CorrectedCentimetre cm = correctedCentimetre(base);
     SolidFill fill(surface);
     fill.zone(x, y, roundToInt32(base.CircleSize * cm.kx / 2), circleAndSquareColour(base.StandBackColor));
 }
 
-void Draw_Kvadrat(DrawingSurface& surface, const Base& base, int32_t x, int32_t y) {
+void Draw_Kvadrat(DrawingSurface& surface, const Base& base, int32_t x, int32_t y)
+{
     const CorrectedCentimetre cm = correctedCentimetre(base);
     box(surface, x, y, roundToInt32(base.CircleSize * cm.kx / 2), roundToInt32(base.CircleSize * cm.ky / 2),
         circleAndSquareColour(base.StandBackColor));

@@ -7,13 +7,15 @@ using units::roundToInt32;
 
 namespace {
 
-bool outOfRange(int16_t millimetres) {
+bool outOfRange(int16_t millimetres)
+{
     return millimetres < kShortestCalibration || millimetres > kLongestCalibration;
 }
 
 } // namespace
 
-CalibrationFault checkCalibration(const Base& base) {
+CalibrationFault checkCalibration(const Base& base)
+{
     if (outOfRange(base.KalibrDx))
         return CalibrationFault::Width;
     if (outOfRange(base.KalibrDy))
@@ -21,7 +23,8 @@ CalibrationFault checkCalibration(const Base& base) {
     return CalibrationFault::None;
 }
 
-QString calibrationFaultMessage(CalibrationFault fault) {
+QString calibrationFaultMessage(CalibrationFault fault)
+{
     switch (fault) {
     case CalibrationFault::Width:
         return QStringLiteral("Задано некорректное значение калибровки по ширине!");
@@ -33,12 +36,14 @@ QString calibrationFaultMessage(CalibrationFault fault) {
     return {};
 }
 
-void computeScale(Base& base, double horizontalLineTwips, double verticalLineTwips) {
+void computeScale(Base& base, double horizontalLineTwips, double verticalLineTwips)
+{
     base.ScaleX = static_cast<float>(horizontalLineTwips / base.KalibrDx * 10);
     base.ScaleY = static_cast<float>(verticalLineTwips / base.KalibrDy * 10);
 }
 
-TargetSizes targetSizes(const Base& base) {
+TargetSizes targetSizes(const Base& base)
+{
     // Each product is formed left to right and rounded once.
     const double scaleX = base.ScaleX;
     const auto half = [&](int centimetres) {
@@ -52,12 +57,14 @@ TargetSizes targetSizes(const Base& base) {
     return sizes;
 }
 
-CorrectedCentimetre correctedCentimetre(const Base& base) {
+CorrectedCentimetre correctedCentimetre(const Base& base)
+{
     return {static_cast<float>(double(base.ScaleX) * base.TargetZoom / 100),
             static_cast<float>(double(base.ScaleY) * base.TargetZoom / 100)};
 }
 
-Spans targetSpans(const Base& base, const TargetSizes& sizes) {
+Spans targetSpans(const Base& base, const TargetSizes& sizes)
+{
     const CorrectedCentimetre cm = correctedCentimetre(base);
     const auto span = [](float centimetre, int32_t half) {
         return roundToInt32(double(centimetre) + 2 * half);

@@ -62,6 +62,7 @@ constexpr double kButtonPoints = 12;
 } // namespace
 
 // The design of the window, in its control order; positions in twips.
+// clang-format off
 struct StandDesign {
     static constexpr ButtonSpec buttons[] = {
         {&frmStend::m_knStopKalibr, "knStopKalibr", "Завершить калибровку", {720, 4560, 3615, 615}},
@@ -70,51 +71,39 @@ struct StandDesign {
     };
     static constexpr LabelSpec labels[] = {
         {&frmStend::m_labExit0, "LabExit0", "Х", {0, 0, 255, 360}, 9.75, kYellow, Qt::AlignLeft | Qt::AlignTop, true},
-        {&frmStend::m_labExit1,
-         "LabExit1",
-         "Х",
-         {1080, 0, 255, 345},
-         9.75,
-         kYellow,
-         Qt::AlignRight | Qt::AlignTop,
-         true},
-        {&frmStend::m_labMsg,
-         "LabMSG",
-         "Зафиксируйте результаты и нажмите пробел",
-         {2100, 0, 7300, 360},
-         13.5,
-         kYellow,
-         Qt::AlignHCenter | Qt::AlignTop,
-         false},
-        {&frmStend::m_labTimer,
-         "labTimer",
-         "",
-         {1440, 1200, 1815, 615},
-         18,
-         kTimerOlive,
-         Qt::AlignHCenter | Qt::AlignTop,
+        {&frmStend::m_labExit1, "LabExit1", "Х", {1080, 0, 255, 345}, 9.75, kYellow, Qt::AlignRight | Qt::AlignTop, true},
+        {&frmStend::m_labMsg, "LabMSG", "Зафиксируйте результаты и нажмите пробел", {2100, 0, 7300, 360}, 13.5, kYellow,
+         Qt::AlignHCenter | Qt::AlignTop, false},
+        {&frmStend::m_labTimer, "labTimer", "", {1440, 1200, 1815, 615}, 18, kTimerOlive, Qt::AlignHCenter | Qt::AlignTop,
          false},
     };
     static constexpr LineSpec lines[] = {
-        {LineId::MenBorder2, kLightCyan, {480, 720, 480, 4560}}, {LineId::kalibr_H, kWhite, {6480, 360, 6480, 5360}},
-        {LineId::Kalibr_W, kWhite, {3120, 3240, 8120, 3240}},    {LineId::BorderRight, kGreen, {3000, 720, 3000, 2520}},
-        {LineId::BorderLeft, kGreen, {2880, 720, 2880, 2520}},   {LineId::BorderBottom, kGreen, {2880, 600, 6000, 600}},
-        {LineId::BorderTop, kGreen, {2880, 480, 6000, 480}},     {LineId::MenBorder, kLightCyan, {360, 720, 360, 4560}},
+        {LineId::MenBorder2, kLightCyan, {480, 720, 480, 4560}},
+        {LineId::kalibr_H, kWhite, {6480, 360, 6480, 5360}},
+        {LineId::Kalibr_W, kWhite, {3120, 3240, 8120, 3240}},
+        {LineId::BorderRight, kGreen, {3000, 720, 3000, 2520}},
+        {LineId::BorderLeft, kGreen, {2880, 720, 2880, 2520}},
+        {LineId::BorderBottom, kGreen, {2880, 600, 6000, 600}},
+        {LineId::BorderTop, kGreen, {2880, 480, 6000, 480}},
+        {LineId::MenBorder, kLightCyan, {360, 720, 360, 4560}},
     };
 };
+// clang-format on
 
 frmStend::frmStend(Base& base, platform::Platform& platform, QWidget* owner)
     : QWidget(owner, Qt::Window | Qt::FramelessWindowHint)
     , m_base(base)
     , m_platform(platform)
     , m_surface(units::twipsPerPixel(this))
-    , m_cycle(base, *this) {
+    , m_cycle(base, *this)
+{
     setWindowTitle(QStringLiteral(" Quorrin"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     m_tik.setTimerType(Qt::PreciseTimer);
     // Queued, so that the timer's own activation has finished when the tick runs: a box
-    // opened by the tick then keeps receiving ticks in its event loop.
+    // opened by the tick then keeps receiving ticks in its event loop. A tick still queued
+    // when the timer was stopped is dropped.
     connect(
         &m_tik, &QTimer::timeout, this,
         [this] {
@@ -126,18 +115,20 @@ frmStend::frmStend(Base& base, platform::Platform& platform, QWidget* owner)
     resize(m_surface.toPixels(kDesignWidth), m_surface.toPixels(kDesignHeight));
     m_surface.resize(size());
 
-    // Load
+    // As the window loads: only the start button and no separator or prompt.
     m_knGo->show();
     line(LineId::MenBorder).visible = false;
     m_labMsg->hide();
 }
 
 // Unloading: the timer stops first.
-frmStend::~frmStend() {
+frmStend::~frmStend()
+{
     m_tik.stop();
 }
 
-void frmStend::createControls() {
+void frmStend::createControls()
+{
     for (const ButtonSpec& spec : StandDesign::buttons) {
         auto* button = new QPushButton(QString::fromUtf8(spec.caption), this);
         button->setObjectName(QLatin1String(spec.name));
@@ -171,22 +162,26 @@ void frmStend::createControls() {
     setTabOrder(m_knKalibrovka, m_knStopKalibr);
 }
 
-double frmStend::twipsWidth() const {
+double frmStend::twipsWidth() const
+{
     return units::pixelsToTwips(width(), twipsPerPixel());
 }
 
-double frmStend::twipsHeight() const {
+double frmStend::twipsHeight() const
+{
     return units::pixelsToTwips(height(), twipsPerPixel());
 }
 
-TwipsRect frmStend::twipsGeometry(const QWidget* control) const {
+TwipsRect frmStend::twipsGeometry(const QWidget* control) const
+{
     for (const auto& [widget, rect] : m_geometry)
         if (widget == control)
             return rect;
     return {};
 }
 
-void frmStend::place(QWidget* control, const TwipsRect& twips) {
+void frmStend::place(QWidget* control, const TwipsRect& twips)
+{
     auto found = std::find_if(m_geometry.begin(), m_geometry.end(), [control](auto& e) { return e.first == control; });
     if (found == m_geometry.end())
         m_geometry.emplace_back(control, twips);
@@ -196,14 +191,16 @@ void frmStend::place(QWidget* control, const TwipsRect& twips) {
                          m_surface.toPixels(twips.height));
 }
 
-void frmStend::resizeEvent(QResizeEvent* event) {
+void frmStend::resizeEvent(QResizeEvent* event)
+{
     QWidget::resizeEvent(event);
     m_surface.resize(size());
     layOutControls();
     PrepZona();
 }
 
-void frmStend::layOutControls() {
+void frmStend::layOutControls()
+{
     const CentredControls moved =
         centreControls(twipsWidth(), twipsHeight(),
                        {twipsGeometry(m_labExit1), twipsGeometry(m_labMsg), twipsGeometry(m_labTimer),
@@ -216,7 +213,8 @@ void frmStend::layOutControls() {
     place(m_knStopKalibr, moved.knStopKalibr);
 }
 
-void frmStend::PrepZona() {
+void frmStend::PrepZona()
+{
     const Lanes lanes = layoutLanes(twipsWidth(), twipsHeight(), m_base);
     m_lanes = lanes;
     for (auto [id, ends] :
@@ -239,17 +237,20 @@ void frmStend::PrepZona() {
     update();
 }
 
-void frmStend::setBackColor(uint32_t bgr) {
+void frmStend::setBackColor(uint32_t bgr)
+{
     m_surface.setBackColor(bgr);
     update();
 }
 
-void frmStend::clearDrawing() {
+void frmStend::clearDrawing()
+{
     m_surface.clear();
     update();
 }
 
-void frmStend::paintEvent(QPaintEvent*) {
+void frmStend::paintEvent(QPaintEvent*)
+{
     QPainter painter(this);
     painter.fillRect(rect(), colourFromBgr(m_surface.backColor()));
     painter.drawImage(0, 0, m_surface.image());
@@ -262,18 +263,21 @@ void frmStend::paintEvent(QPaintEvent*) {
     }
 }
 
-void frmStend::closeEvent(QCloseEvent* event) {
+void frmStend::closeEvent(QCloseEvent* event)
+{
     // The window lives for the whole run so that it keeps its state between showings.
     event->ignore();
 }
 
-void frmStend::hideEvent(QHideEvent* event) {
+void frmStend::hideEvent(QHideEvent* event)
+{
     QWidget::hideEvent(event);
     if (!event->spontaneous())
         emit hidden();
 }
 
-bool frmStend::PrepForm() {
+bool frmStend::PrepForm()
+{
     if (const CalibrationFault fault = checkCalibration(m_base); fault != CalibrationFault::None) {
         m_platform.messageBox(this, calibrationFaultMessage(fault), platform::Buttons::Ok, platform::Icon::Error,
                               platform::Answer::Ok);
@@ -287,31 +291,37 @@ bool frmStend::PrepForm() {
     return true;
 }
 
-void frmStend::PrepSpans() {
+void frmStend::PrepSpans()
+{
     m_spans = targetSpans(m_base, m_sizes);
 }
 
-void frmStend::Draw_Unifight(int32_t x, int32_t y) {
+void frmStend::Draw_Unifight(int32_t x, int32_t y)
+{
     ::Draw_Unifight(m_surface, m_base, x, y);
     update();
 }
 
-void frmStend::Draw_Euro(int32_t x, int32_t y) {
+void frmStend::Draw_Euro(int32_t x, int32_t y)
+{
     ::Draw_Euro(m_surface, m_base, x, y);
     update();
 }
 
-void frmStend::Draw_Krug(int32_t x, int32_t y) {
+void frmStend::Draw_Krug(int32_t x, int32_t y)
+{
     ::Draw_Krug(m_surface, m_base, x, y);
     update();
 }
 
-void frmStend::Draw_Kvadrat(int32_t x, int32_t y) {
+void frmStend::Draw_Kvadrat(int32_t x, int32_t y)
+{
     ::Draw_Kvadrat(m_surface, m_base, x, y);
     update();
 }
 
-void frmStend::PlaceTargets() {
+void frmStend::PlaceTargets()
+{
     m_cycle.PlaceBusy = true;
     const PlacementField field{
         m_base.PlayerCount, m_base.TargetsPerPlayer, m_base.TargetType, m_lanes, m_sizes, m_spans};
@@ -326,12 +336,14 @@ void frmStend::PlaceTargets() {
     hide();
 }
 
-void frmStend::ShowNextTarget() {
+void frmStend::ShowNextTarget()
+{
     PlaceTargets();
     ShowTekTarget();
 }
 
-void frmStend::ShowTekTarget() {
+void frmStend::ShowTekTarget()
+{
     void (frmStend::*draw)(int32_t, int32_t) = nullptr;
     switch (m_series.TekTargetType) {
     case TargetCode::Unifight:
@@ -357,7 +369,8 @@ void frmStend::ShowTekTarget() {
             (this->*draw)(m_series.Men[player][target].x, m_series.Men[player][target].y);
 }
 
-void frmStend::knGoClick() {
+void frmStend::knGoClick()
+{
     m_cycle.TikCount = 0;
     m_tik.setInterval(kTickMs);
     m_platform.random().seedFromClock();
@@ -379,7 +392,8 @@ void frmStend::knGoClick() {
     m_tik.start();
 }
 
-void frmStend::knKalibrovkaClick() {
+void frmStend::knKalibrovkaClick()
+{
     // Neither the size nor the timer is touched: the cross is measured where the window stands.
     m_knGo->hide();
     m_knKalibrovka->hide();
@@ -393,7 +407,8 @@ void frmStend::knKalibrovkaClick() {
     inform(calibrationInstructions());
 }
 
-void frmStend::recolourForBackground() {
+void frmStend::recolourForBackground()
+{
     const bool lightBackground =
         m_base.StandBackColor == colours::kLightGrey || m_base.StandBackColor == colours::kGrey192;
     const uint32_t separators = lightBackground ? kBlack : kLightCyan;
@@ -411,12 +426,14 @@ void frmStend::recolourForBackground() {
     update();
 }
 
-platform::Answer frmStend::askToStop() {
+platform::Answer frmStend::askToStop()
+{
     return m_platform.messageBox(this, kStopQuestion, platform::Buttons::YesNo, platform::Icon::Question,
                                  platform::Answer::No);
 }
 
-void frmStend::keyTyped(int16_t characterCode) {
+void frmStend::keyTyped(int16_t characterCode)
+{
     m_cycle.LastKey = characterCode;
     if (characterCode != kEscapeKey)
         return;
@@ -428,7 +445,8 @@ void frmStend::keyTyped(int16_t characterCode) {
         m_tik.start();
 }
 
-void frmStend::closeMarkClick() {
+void frmStend::closeMarkClick()
+{
     // The timer runs on while the question is open.
     if (askToStop() == platform::Answer::Yes) {
         m_tik.stop();
@@ -436,7 +454,8 @@ void frmStend::closeMarkClick() {
     }
 }
 
-void frmStend::keyPressEvent(QKeyEvent* event) {
+void frmStend::keyPressEvent(QKeyEvent* event)
+{
     int code = 0;
     switch (event->key()) {
     case Qt::Key_Escape:
@@ -459,26 +478,31 @@ void frmStend::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
-void frmStend::mousePressEvent(QMouseEvent* event) {
+void frmStend::mousePressEvent(QMouseEvent* event)
+{
     // The strip above the lanes acts as the window's title bar.
     if (units::pixelsToTwips(event->position().y(), twipsPerPixel()) < m_lanes.ZonaH0)
         m_platform.startWindowDrag(this);
     event->accept();
 }
 
-void frmStend::beep() {
+void frmStend::beep()
+{
     m_platform.beep(kBeepHz, kBeepMs);
 }
 
-void frmStend::setTimerCaption(const QString& caption) {
+void frmStend::setTimerCaption(const QString& caption)
+{
     m_labTimer->setText(caption);
 }
 
-void frmStend::inform(const QString& text) {
+void frmStend::inform(const QString& text)
+{
     m_platform.messageBox(this, text, platform::Buttons::Ok, platform::Icon::Information, platform::Answer::Ok);
 }
 
-void frmStend::showKeyPrompt(bool shown) {
+void frmStend::showKeyPrompt(bool shown)
+{
     m_labMsg->setVisible(shown);
     m_labTimer->setVisible(!shown);
 }

@@ -10,7 +10,8 @@ private slots:
     void showTimeFollowsTheListEntry();
 };
 
-void TestBase::startUpValues_data() {
+void TestBase::startUpValues_data()
+{
     QTest::addColumn<qlonglong>("actual");
     QTest::addColumn<qlonglong>("expected");
 
@@ -36,13 +37,15 @@ void TestBase::startUpValues_data() {
     QTest::newRow("ShowState") << qlonglong(base.ShowState) << 0LL;
 }
 
-void TestBase::startUpValues() {
+void TestBase::startUpValues()
+{
     QFETCH(qlonglong, actual);
     QFETCH(qlonglong, expected);
     QCOMPARE(actual, expected);
 }
 
-void TestBase::showTimeFollowsTheListEntry() {
+void TestBase::showTimeFollowsTheListEntry()
+{
     Base base;
     SetDefaults(base, std::nullopt);
     QCOMPARE(base.ShowTime, int16_t(5));

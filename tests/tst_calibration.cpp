@@ -25,14 +25,16 @@ private slots:
 
 private:
     // Presses OK in the settings window and runs whileShown on the stand window once it is up.
-    void withStand(frmCfg& cfg, std::function<void(frmStend&)> whileShown) {
+    void withStand(frmCfg& cfg, std::function<void(frmStend&)> whileShown)
+    {
         QTimer::singleShot(0, &cfg, [&cfg, whileShown] {
             if (cfg.stand() && cfg.stand()->isVisible())
                 whileShown(*cfg.stand());
         });
         cfg.knStartClick();
     }
-    void leave(frmStend& stand) {
+    void leave(frmStend& stand)
+    {
         if (!stand.isVisible())
             return;
         m_platform.answers = {Answer::Yes};
@@ -43,14 +45,16 @@ private:
     platform::ScriptedPlatform m_platform;
 };
 
-void TestCalibration::init() {
+void TestCalibration::init()
+{
     m_base = Base{};
     SetDefaults(m_base, std::nullopt);
     m_platform.boxes.clear();
     m_platform.answers.clear();
 }
 
-void TestCalibration::crossEndPoints_data() {
+void TestCalibration::crossEndPoints_data()
+{
     QTest::addColumn<double>("W");
     QTest::addColumn<double>("H");
     QTest::addColumn<LineEnds>("vertical");
@@ -63,7 +67,8 @@ void TestCalibration::crossEndPoints_data() {
                                         << LineEnds{26300, 16200, 31300, 16200};
 }
 
-void TestCalibration::crossEndPoints() {
+void TestCalibration::crossEndPoints()
+{
     QFETCH(double, W);
     QFETCH(double, H);
     const CalibrationCross cross = calibrationCross(W, H);
@@ -74,7 +79,8 @@ void TestCalibration::crossEndPoints() {
     QCOMPARE(cross.Kalibr_W.x2 - cross.Kalibr_W.x1, 5000.0);
 }
 
-void TestCalibration::calibrationModeOnTheStand() {
+void TestCalibration::calibrationModeOnTheStand()
+{
     frmStend stand(m_base, m_platform);
     stand.show();
     QVERIFY(stand.PrepForm());
@@ -124,7 +130,8 @@ void TestCalibration::calibrationModeOnTheStand() {
     QVERIFY(!stand.tik().isActive());
 }
 
-void TestCalibration::measuredLengthsScaleTheNextShow_data() {
+void TestCalibration::measuredLengthsScaleTheNextShow_data()
+{
     QTest::addColumn<QString>("dx");
     QTest::addColumn<QString>("dy");
     QTest::addColumn<float>("scaleX");
@@ -138,7 +145,8 @@ void TestCalibration::measuredLengthsScaleTheNextShow_data() {
                                                      << "3001" << 0.0f << 0.0f << 0;
 }
 
-void TestCalibration::measuredLengthsScaleTheNextShow() {
+void TestCalibration::measuredLengthsScaleTheNextShow()
+{
     QFETCH(QString, dx);
     QFETCH(QString, dy);
     QFETCH(float, scaleX);

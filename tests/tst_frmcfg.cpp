@@ -35,7 +35,8 @@ private:
     EditableList* list(const char* name) { return m_cfg->findChild<EditableList*>(QLatin1String(name)); }
     QLabel* swatch(int index) { return m_cfg->findChild<QLabel*>(QStringLiteral("labFon%1").arg(index)); }
     // Presses OK; the stand window, if it opens, is left at once with Esc and Yes.
-    void pressOk() {
+    void pressOk()
+    {
         QTimer::singleShot(0, m_cfg, [this] {
             if (frmStend* stand = m_cfg->stand(); stand && stand->isVisible()) {
                 m_platform.answers = {Answer::Yes};
@@ -44,7 +45,8 @@ private:
         });
         m_cfg->knStartClick();
     }
-    QStringList prompts() const {
+    QStringList prompts() const
+    {
         QStringList list;
         for (const platform::ShownBox& box : m_platform.boxes)
             list << box.prompt;
@@ -56,7 +58,8 @@ private:
     frmCfg* m_cfg = nullptr;
 };
 
-void TestFrmCfg::init() {
+void TestFrmCfg::init()
+{
     m_base = Base{};
     m_platform.boxes.clear();
     m_platform.answers.clear();
@@ -65,11 +68,13 @@ void TestFrmCfg::init() {
     m_cfg = new frmCfg(m_base, m_platform);
 }
 
-void TestFrmCfg::cleanup() {
+void TestFrmCfg::cleanup()
+{
     delete m_cfg;
 }
 
-void TestFrmCfg::startUpState() {
+void TestFrmCfg::startUpState()
+{
     m_cfg->show();
     QVERIFY(QTest::qWaitForWindowActive(m_cfg));
     QCOMPARE(m_cfg->windowTitle(), QStringLiteral(" Quorrin: настройка параметров отображения мишеней на стенде"));
@@ -98,7 +103,8 @@ void TestFrmCfg::startUpState() {
     QCOMPARE(m_cfg->findChild<QLabel*>(QStringLiteral("Label9"))->geometry(), QRect(232, 464, 41, 25));
 }
 
-void TestFrmCfg::untouchedWindowOpensTheStandWithTheShownValues() {
+void TestFrmCfg::untouchedWindowOpensTheStandWithTheShownValues()
+{
     m_cfg->show();
     pressOk();
     QVERIFY(m_platform.boxes.size() == 1); // only the stand's own question
@@ -125,7 +131,8 @@ void TestFrmCfg::untouchedWindowOpensTheStandWithTheShownValues() {
     QCOMPARE(stand->surface().backColor(), 0x808080u);
 }
 
-void TestFrmCfg::eachCheckHasItsMessage_data() {
+void TestFrmCfg::eachCheckHasItsMessage_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
@@ -170,7 +177,8 @@ void TestFrmCfg::eachCheckHasItsMessage_data() {
                                                << "" << QString();
 }
 
-void TestFrmCfg::eachCheckHasItsMessage() {
+void TestFrmCfg::eachCheckHasItsMessage()
+{
     QFETCH(QString, name);
     QFETCH(QString, text);
     QFETCH(QString, message);
@@ -187,7 +195,8 @@ void TestFrmCfg::eachCheckHasItsMessage() {
     QCOMPARE(field(name.toLatin1())->text(), text); // the operator's text stays
 }
 
-void TestFrmCfg::earlierValuesAreStoredWhenALaterCheckFails() {
+void TestFrmCfg::earlierValuesAreStoredWhenALaterCheckFails()
+{
     list("cmbTargetShowTime")->select(6); // 7
     list("cmbKrug")->select(8);           // 15 cm
     list("cmbPause")->select(0);          // 1
@@ -208,7 +217,8 @@ void TestFrmCfg::earlierValuesAreStoredWhenALaterCheckFails() {
     QCOMPARE(m_base.TargetZoom, 100);
 }
 
-void TestFrmCfg::typedListTextCountsAsNoEntry() {
+void TestFrmCfg::typedListTextCountsAsNoEntry()
+{
     m_cfg->show();
     QTest::keyClicks(list("cmbKrug")->lineEdit(), "7");
     QTest::keyClicks(list("cmbPause")->lineEdit(), "5");
@@ -222,7 +232,8 @@ void TestFrmCfg::typedListTextCountsAsNoEntry() {
     QCOMPARE(prompts(), QStringList{QStringLiteral("Укажите продолжительность паказа мишеней в одной сери!")});
 }
 
-void TestFrmCfg::recommendedKeepsTheColour() {
+void TestFrmCfg::recommendedKeepsTheColour()
+{
     m_cfg->swatchClick(3);
     field("txtDx")->setText(QStringLiteral("500"));
     field("txtTargetZoom")->setText(QStringLiteral("80"));
@@ -258,7 +269,8 @@ void TestFrmCfg::recommendedKeepsTheColour() {
     QCOMPARE(m_base.PauseTime, int16_t(30));
 }
 
-void TestFrmCfg::swatchMovesTheMarkAndColoursTheStand() {
+void TestFrmCfg::swatchMovesTheMarkAndColoursTheStand()
+{
     m_cfg->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_cfg));
     QTest::mouseClick(swatch(3), Qt::LeftButton);
@@ -271,7 +283,8 @@ void TestFrmCfg::swatchMovesTheMarkAndColoursTheStand() {
     QCOMPARE(m_base.StandBackColor, 0xE0E0E0u);
 }
 
-void TestFrmCfg::enterPressesOkAndEscapeAsksToExit() {
+void TestFrmCfg::enterPressesOkAndEscapeAsksToExit()
+{
     m_cfg->show();
     QVERIFY(QTest::qWaitForWindowActive(m_cfg));
     QTimer::singleShot(0, m_cfg, [this] {
@@ -296,7 +309,8 @@ void TestFrmCfg::enterPressesOkAndEscapeAsksToExit() {
     QCOMPARE(m_platform.programEnds, 1);
 }
 
-void TestFrmCfg::closeBoxAndLink() {
+void TestFrmCfg::closeBoxAndLink()
+{
     m_cfg->show();
     m_cfg->linkClick();
     QCOMPARE(m_platform.pagesOpened, QStringList{QStringLiteral("https://quorrin.example.org")});

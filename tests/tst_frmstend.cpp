@@ -19,7 +19,8 @@ private slots:
 
 private:
     // A hidden widget gets its resize event only when shown, and the layout runs from it.
-    static void showAt(frmStend& stand, int width, int height) {
+    static void showAt(frmStend& stand, int width, int height)
+    {
         stand.show();
         stand.resize(width, height);
         QVERIFY(QTest::qWaitForWindowExposed(&stand));
@@ -29,12 +30,14 @@ private:
     platform::ScriptedPlatform m_platform;
 };
 
-void TestFrmStend::init() {
+void TestFrmStend::init()
+{
     m_base = Base{};
     SetDefaults(m_base, std::nullopt);
 }
 
-void TestFrmStend::opensAtItsDesignSizeWithItsControls() {
+void TestFrmStend::opensAtItsDesignSizeWithItsControls()
+{
     frmStend stand(m_base, m_platform);
     QCOMPARE(stand.windowTitle(), QStringLiteral(" Quorrin"));
     QVERIFY(stand.windowFlags() & Qt::FramelessWindowHint);
@@ -60,7 +63,8 @@ void TestFrmStend::opensAtItsDesignSizeWithItsControls() {
     QCOMPARE(stand.knGo()->nextInFocusChain(), stand.knKalibrovka());
 }
 
-void TestFrmStend::resizeMovesTheControlsAndShowsTheBorders() {
+void TestFrmStend::resizeMovesTheControlsAndShowsTheBorders()
+{
     frmStend stand(m_base, m_platform);
     for (LineId id : {LineId::BorderLeft, LineId::BorderRight, LineId::BorderTop, LineId::BorderBottom})
         stand.line(id).visible = false;
@@ -92,7 +96,8 @@ void TestFrmStend::resizeMovesTheControlsAndShowsTheBorders() {
     QCOMPARE(stand.lanes().ZonaW0, 4800);
 }
 
-void TestFrmStend::eightKWindowLaysOutWithoutOverflow() {
+void TestFrmStend::eightKWindowLaysOutWithoutOverflow()
+{
     m_base.PlayerInterval = 20;
     frmStend stand(m_base, m_platform);
     showAt(stand, 7680, 4320);
@@ -105,7 +110,8 @@ void TestFrmStend::eightKWindowLaysOutWithoutOverflow() {
     QCOMPARE(stand.surface().image().size(), QSize(7680, 4320));
 }
 
-void TestFrmStend::drawingSurvivesResize() {
+void TestFrmStend::drawingSurvivesResize()
+{
     frmStend stand(m_base, m_platform);
     stand.setBackColor(0x808080);
     stand.surface().filledBox(150, 150, 300, 300, 0x0000FF);
@@ -117,7 +123,8 @@ void TestFrmStend::drawingSurvivesResize() {
     QCOMPARE(stand.surface().image().pixelColor(12, 12), QColor(128, 128, 128));
 }
 
-void TestFrmStend::closeRequestsAreRefused() {
+void TestFrmStend::closeRequestsAreRefused()
+{
     frmStend stand(m_base, m_platform);
     stand.show();
     QVERIFY(QTest::qWaitForWindowExposed(&stand));

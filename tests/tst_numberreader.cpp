@@ -11,7 +11,8 @@ private slots:
     void wholeNumbers();
 };
 
-void TestNumberReader::reads_data() {
+void TestNumberReader::reads_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("value");
     QTest::newRow("plain") << "725" << 725.0;
@@ -45,13 +46,15 @@ void TestNumberReader::reads_data() {
     QTest::newRow("tiny exponent") << "1e-999" << 0.0;
 }
 
-void TestNumberReader::reads() {
+void TestNumberReader::reads()
+{
     QFETCH(QString, text);
     QFETCH(double, value);
     QCOMPARE(readNumber(text), value);
 }
 
-void TestNumberReader::wholeNumbers_data() {
+void TestNumberReader::wholeNumbers_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("fits");
     QTest::addColumn<int>("value");
@@ -69,7 +72,8 @@ void TestNumberReader::wholeNumbers_data() {
     QTest::newRow("letters read as 0") << "abc" << true << 0;
 }
 
-void TestNumberReader::wholeNumbers() {
+void TestNumberReader::wholeNumbers()
+{
     QFETCH(QString, text);
     QFETCH(bool, fits);
     const std::optional<int16_t> whole = readWholeNumber(text);

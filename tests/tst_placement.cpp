@@ -28,7 +28,8 @@ private:
 
 namespace {
 
-Lanes lanesFor(int players, int interval) {
+Lanes lanesFor(int players, int interval)
+{
     Base base;
     SetDefaults(base, std::nullopt);
     base.PlayerCount = players;
@@ -41,7 +42,8 @@ struct Reserve {
     int ox, oy, sx, sy;
 };
 
-Reserve reserveOf(const PlacementField& field, TargetCode code) {
+Reserve reserveOf(const PlacementField& field, TargetCode code)
+{
     switch (code) {
     case TargetCode::Unifight:
         return {field.sizes.UnifightHalfW, field.sizes.UnifightHalfH, field.spans.UnifightSpanW,
@@ -55,7 +57,8 @@ Reserve reserveOf(const PlacementField& field, TargetCode code) {
 
 } // namespace
 
-void TestPlacement::init() {
+void TestPlacement::init()
+{
     m_field = {};
     m_field.PlayerCount = 2;
     m_field.TargetsPerPlayer = 3;
@@ -66,7 +69,8 @@ void TestPlacement::init() {
     m_random = {};
 }
 
-void TestPlacement::everyCentreStaysInItsLaneAndApart() {
+void TestPlacement::everyCentreStaysInItsLaneAndApart()
+{
     platform::ClockRandom random;
     random.seed(20261206);
     for (int players : {1, 2})
@@ -101,7 +105,8 @@ void TestPlacement::everyCentreStaysInItsLaneAndApart() {
             }
 }
 
-void TestPlacement::randomKindThresholds_data() {
+void TestPlacement::randomKindThresholds_data()
+{
     QTest::addColumn<double>("r");
     QTest::addColumn<int>("kind");
     QTest::newRow("k 9: Unifight") << 9.0 / 40 << 0;
@@ -118,7 +123,8 @@ void TestPlacement::randomKindThresholds_data() {
     QTest::newRow("r 0: Unifight") << 0.0 << 0;
 }
 
-void TestPlacement::randomKindThresholds() {
+void TestPlacement::randomKindThresholds()
+{
     QFETCH(double, r);
     QFETCH(int, kind);
     m_field.TargetType = TargetCode::Random;
@@ -137,13 +143,15 @@ void TestPlacement::randomKindThresholds() {
     QCOMPARE(m_random.draws, 4LL);
 }
 
-void TestPlacement::aSpanAwayClashesOneMoreIsClear_data() {
+void TestPlacement::aSpanAwayClashesOneMoreIsClear_data()
+{
     QTest::addColumn<bool>("across");
     QTest::newRow("a span across, level") << true;
     QTest::newRow("a span down, aligned") << false;
 }
 
-void TestPlacement::aSpanAwayClashesOneMoreIsClear() {
+void TestPlacement::aSpanAwayClashesOneMoreIsClear()
+{
     QFETCH(bool, across);
     m_field.PlayerCount = 1;
     m_field.lanes = lanesFor(1, 0);
@@ -171,7 +179,8 @@ void TestPlacement::aSpanAwayClashesOneMoreIsClear() {
     QCOMPARE(first, (Centre{lanes.ZonaW0 + 1724 + 150, lanes.ZonaH0 + 1724 + 150}));
 }
 
-void TestPlacement::abandonedSearchRedrawsEveryTargetAndKeepsTheKind() {
+void TestPlacement::abandonedSearchRedrawsEveryTargetAndKeepsTheKind()
+{
     m_field.TargetType = TargetCode::Random;
     std::vector<double> script{12.0 / 40};     // the kind: Euro
     script.insert(script.end(), 4, 0.0);       // attempt 1: both first targets at the lane's corner
@@ -194,7 +203,8 @@ void TestPlacement::abandonedSearchRedrawsEveryTargetAndKeepsTheKind() {
     QCOMPARE(series.Men[0][2].y, top);
 }
 
-void TestPlacement::failsAfterExactlyTenAttempts() {
+void TestPlacement::failsAfterExactlyTenAttempts()
+{
     m_field.TargetType = TargetCode::Unifight;
     Series series;
     QVERIFY(!placeTargets(m_field, m_random, series)); // every draw 0: target 2 always lies on target 1
@@ -203,13 +213,15 @@ void TestPlacement::failsAfterExactlyTenAttempts() {
     QCOMPARE(series.Men[0][1], series.Men[0][0]); // the last candidate stays where it was written
 }
 
-void TestPlacement::oneTargetPerPlayerNeverSearches_data() {
+void TestPlacement::oneTargetPerPlayerNeverSearches_data()
+{
     QTest::addColumn<int>("players");
     QTest::newRow("two players") << 2;
     QTest::newRow("one player") << 1;
 }
 
-void TestPlacement::oneTargetPerPlayerNeverSearches() {
+void TestPlacement::oneTargetPerPlayerNeverSearches()
+{
     QFETCH(int, players);
     m_field.PlayerCount = players;
     m_field.TargetsPerPlayer = 0; // "Одна"
@@ -221,7 +233,8 @@ void TestPlacement::oneTargetPerPlayerNeverSearches() {
     QCOMPARE(series.Men[0][2], Centre{});
 }
 
-void TestPlacement::onePlayerLeavesPlayerTwoAtZero() {
+void TestPlacement::onePlayerLeavesPlayerTwoAtZero()
+{
     m_field.PlayerCount = 1;
     m_field.lanes = lanesFor(1, 0);
     platform::ClockRandom random;

@@ -15,7 +15,8 @@ public:
     void ShowNextTarget() override { events << QStringLiteral("series"); }
     void ShowTekTarget() override { events << QStringLiteral("again"); }
     void clearDrawing() override { events << QStringLiteral("clear"); }
-    void inform(const QString& text) override {
+    void inform(const QString& text) override
+    {
         events << QStringLiteral("box");
         notice = text;
         if (whileBoxOpen)
@@ -48,7 +49,8 @@ private slots:
 
 private:
     // Runs one tick and returns what it did, joined.
-    QString tick() {
+    QString tick()
+    {
         m_actions.events.clear();
         m_cycle.tick();
         return m_actions.events.join(QLatin1Char(','));
@@ -59,7 +61,8 @@ private:
     ShowCycle m_cycle{m_base, m_actions};
 };
 
-void TestShowCycle::init() {
+void TestShowCycle::init()
+{
     m_base = Base{};
     SetDefaults(m_base, std::nullopt);
     m_actions = RecordingActions{};
@@ -69,7 +72,8 @@ void TestShowCycle::init() {
     m_cycle.beginCountdown();
 }
 
-void TestShowCycle::fixedPauseTimeline_data() {
+void TestShowCycle::fixedPauseTimeline_data()
+{
     QTest::addColumn<int>("tick");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("events");
@@ -94,7 +98,8 @@ void TestShowCycle::fixedPauseTimeline_data() {
                         << "";
 }
 
-void TestShowCycle::fixedPauseTimeline() {
+void TestShowCycle::fixedPauseTimeline()
+{
     QFETCH(int, tick);
     QFETCH(QString, caption);
     QFETCH(QString, events);
@@ -105,7 +110,8 @@ void TestShowCycle::fixedPauseTimeline() {
     QCOMPARE(last, events);
 }
 
-void TestShowCycle::pauseOfOneHasNoBeep() {
+void TestShowCycle::pauseOfOneHasNoBeep()
+{
     m_base.PauseTime = 1;
     m_base.ShowTime = 2;
     QStringList timeline;
@@ -115,7 +121,8 @@ void TestShowCycle::pauseOfOneHasNoBeep() {
     QCOMPARE(timeline, (QStringList{"", "beep", "series", "", "clear", "series", "", "clear"}));
 }
 
-void TestShowCycle::showTimeOfOneShowsForOneTick() {
+void TestShowCycle::showTimeOfOneShowsForOneTick()
+{
     m_base.ShowTime = 1;
     QStringList timeline;
     for (int t = 1; t <= 5; ++t)
@@ -123,7 +130,8 @@ void TestShowCycle::showTimeOfOneShowsForOneTick() {
     QCOMPARE(timeline, (QStringList{"/2", "beep/1", "series/0", "clear/0", "/29"}));
 }
 
-void TestShowCycle::keyPauseShowsTheTargetsAgainUntilSpace() {
+void TestShowCycle::keyPauseShowsTheTargetsAgainUntilSpace()
+{
     m_base.PauseMode = PauseCode::Keys;
     m_base.ShowTime = 1;
     tick();
@@ -151,7 +159,8 @@ void TestShowCycle::keyPauseShowsTheTargetsAgainUntilSpace() {
     QCOMPARE(countdown, (QStringList{"/2", "beep/1", "series/0"}));
 }
 
-void TestShowCycle::keysOutsideTheKeyPauseChangeNothing() {
+void TestShowCycle::keysOutsideTheKeyPauseChangeNothing()
+{
     m_base.PauseMode = PauseCode::Keys;
     QStringList withSpace, without;
     for (int t = 1; t <= 9; ++t) {
@@ -165,7 +174,8 @@ void TestShowCycle::keysOutsideTheKeyPauseChangeNothing() {
     QCOMPARE(withSpace, without);
 }
 
-void TestShowCycle::anotherKeyDelaysTheSecondShowing() {
+void TestShowCycle::anotherKeyDelaysTheSecondShowing()
+{
     m_base.PauseMode = PauseCode::Keys;
     m_base.ShowTime = 1;
     for (int t = 1; t <= 3; ++t)
@@ -183,7 +193,8 @@ void TestShowCycle::anotherKeyDelaysTheSecondShowing() {
     QCOMPARE(tick(), QStringLiteral("timer,clear"));
 }
 
-void TestShowCycle::busyPlacementTicksOnlyCount() {
+void TestShowCycle::busyPlacementTicksOnlyCount()
+{
     tick();
     tick();
     m_cycle.PlaceBusy = true;
@@ -194,7 +205,8 @@ void TestShowCycle::busyPlacementTicksOnlyCount() {
     QCOMPARE(m_base.ShowState, ShowStateCode::Countdown);
 }
 
-void TestShowCycle::unknownStateOnlyCounts() {
+void TestShowCycle::unknownStateOnlyCounts()
+{
     m_base.ShowState = ShowStateCode(7);
     m_base.NextTick = 1;
     QCOMPARE(tick(), QString());

@@ -12,7 +12,8 @@ private slots:
     void controlsCentre();
 };
 
-void TestStandLayout::lanes_data() {
+void TestStandLayout::lanes_data()
+{
     QTest::addColumn<double>("W");
     QTest::addColumn<double>("H");
     QTest::addColumn<int>("players");
@@ -61,7 +62,8 @@ void TestStandLayout::lanes_data() {
         << 43170.0 << false << 0.0 << 0.0;
 }
 
-void TestStandLayout::lanes() {
+void TestStandLayout::lanes()
+{
     QFETCH(double, W);
     QFETCH(double, H);
     QFETCH(int, players);
@@ -98,7 +100,8 @@ void TestStandLayout::lanes() {
     }
 }
 
-void TestStandLayout::lanesStayInsideTheWindowForEverySize() {
+void TestStandLayout::lanesStayInsideTheWindowForEverySize()
+{
     Base base;
     SetDefaults(base, std::nullopt);
     for (int players : {1, 2}) {
@@ -116,7 +119,8 @@ void TestStandLayout::lanesStayInsideTheWindowForEverySize() {
     }
 }
 
-void TestStandLayout::controlsCentre() {
+void TestStandLayout::controlsCentre()
+{
     const CentredControls design{{1080, 0, 255, 345},    {2100, 0, 7300, 360},   {1440, 1200, 1815, 615},
                                  {720, 3000, 1695, 615}, {720, 3840, 1695, 615}, {720, 4560, 3615, 615}};
     const CentredControls moved = centreControls(28800, 16201, design);

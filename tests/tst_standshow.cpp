@@ -33,14 +33,16 @@ private slots:
 
 private:
     // Starts a show on a 1920 x 1080 pixel window with well spread random numbers.
-    void start(frmStend& stand) {
+    void start(frmStend& stand)
+    {
         m_platform.randomNumbers.script({0.1, 0.1, 0.9, 0.9, 0.5, 0.5, 0.9, 0.1, 0.1, 0.9, 0.3, 0.6});
         stand.knGoClick();
         stand.setWindowState(Qt::WindowNoState);
         stand.resize(1920, 1080);
     }
 
-    void tick(frmStend& stand, int count = 1) {
+    void tick(frmStend& stand, int count = 1)
+    {
         for (int i = 0; i < count; ++i)
             stand.tikTimer();
     }
@@ -49,7 +51,8 @@ private:
     platform::ScriptedPlatform m_platform;
 };
 
-void TestStandShow::init() {
+void TestStandShow::init()
+{
     m_base = Base{};
     SetDefaults(m_base, std::nullopt);
     m_platform.boxes.clear();
@@ -59,7 +62,8 @@ void TestStandShow::init() {
     m_platform.randomNumbers = {};
 }
 
-void TestStandShow::startPreparesTheShow() {
+void TestStandShow::startPreparesTheShow()
+{
     frmStend stand(m_base, m_platform);
     stand.show();
     stand.knGoClick();
@@ -85,7 +89,8 @@ void TestStandShow::startPreparesTheShow() {
     QCOMPARE(stand.labTimer()->text(), QStringLiteral("0"));
 }
 
-void TestStandShow::startWithABadCalibrationHides() {
+void TestStandShow::startWithABadCalibrationHides()
+{
     m_base.KalibrDx = 9;
     frmStend stand(m_base, m_platform);
     stand.show();
@@ -95,7 +100,8 @@ void TestStandShow::startWithABadCalibrationHides() {
     QCOMPARE(m_platform.boxes.size(), 1);
 }
 
-void TestStandShow::recolouringFollowsTheBackground_data() {
+void TestStandShow::recolouringFollowsTheBackground_data()
+{
     QTest::addColumn<uint>("background");
     QTest::addColumn<uint>("separators");
     QTest::addColumn<uint>("borders");
@@ -106,7 +112,8 @@ void TestStandShow::recolouringFollowsTheBackground_data() {
     QTest::newRow("dark 0x101010: light") << 0x101010u << 0xFFFF80u << 0xF0F0F0u << QColor(255, 255, 0);
 }
 
-void TestStandShow::recolouringFollowsTheBackground() {
+void TestStandShow::recolouringFollowsTheBackground()
+{
     QFETCH(uint, background);
     QFETCH(uint, separators);
     QFETCH(uint, borders);
@@ -124,7 +131,8 @@ void TestStandShow::recolouringFollowsTheBackground() {
     QCOMPARE(stand.line(LineId::Kalibr_W).colour, 0xFFFFFFu);
 }
 
-void TestStandShow::escapeAsksAndResumesOnlyARunningTimer() {
+void TestStandShow::escapeAsksAndResumesOnlyARunningTimer()
+{
     frmStend stand(m_base, m_platform);
     stand.show();
     bool tickingWhileAsked = true;
@@ -153,7 +161,8 @@ void TestStandShow::escapeAsksAndResumesOnlyARunningTimer() {
     QVERIFY(stand.isVisible());
 }
 
-void TestStandShow::escapeYesHides() {
+void TestStandShow::escapeYesHides()
+{
     frmStend stand(m_base, m_platform);
     stand.show();
     stand.knGoClick();
@@ -163,7 +172,8 @@ void TestStandShow::escapeYesHides() {
     QVERIFY(!stand.tik().isActive());
 }
 
-void TestStandShow::closeMarksWorkInEveryState_data() {
+void TestStandShow::closeMarksWorkInEveryState_data()
+{
     QTest::addColumn<int>("ticks");
     QTest::addColumn<int>("mark");
     QTest::newRow("before the first start") << -1 << 0;
@@ -172,7 +182,8 @@ void TestStandShow::closeMarksWorkInEveryState_data() {
     QTest::newRow("pause") << 9 << 1;
 }
 
-void TestStandShow::closeMarksWorkInEveryState() {
+void TestStandShow::closeMarksWorkInEveryState()
+{
     QFETCH(int, ticks);
     QFETCH(int, mark);
     frmStend stand(m_base, m_platform);
@@ -200,7 +211,8 @@ void TestStandShow::closeMarksWorkInEveryState() {
     QVERIFY(!stand.tik().isActive());
 }
 
-void TestStandShow::pressInTheTopStripDrags() {
+void TestStandShow::pressInTheTopStripDrags()
+{
     frmStend stand(m_base, m_platform);
     stand.show();
     stand.resize(1000, 600); // ZonaH0 = 900 twips, 60 pixels
@@ -214,7 +226,8 @@ void TestStandShow::pressInTheTopStripDrags() {
     m_platform.dragged.clear();
 }
 
-void TestStandShow::failingPlacementStopsTheShow() {
+void TestStandShow::failingPlacementStopsTheShow()
+{
     m_base.TargetType = TargetCode::Euro;
     m_base.TargetZoom = 150;
     frmStend stand(m_base, m_platform);
@@ -258,7 +271,8 @@ void TestStandShow::failingPlacementStopsTheShow() {
     QCOMPARE(m_platform.boxes.size(), 1);
 }
 
-void TestStandShow::onlyTheTargetsInUseAreDrawn_data() {
+void TestStandShow::onlyTheTargetsInUseAreDrawn_data()
+{
     QTest::addColumn<int>("players");
     QTest::addColumn<int>("targets");
     QTest::newRow("one player, three targets") << 1 << 3;
@@ -266,7 +280,8 @@ void TestStandShow::onlyTheTargetsInUseAreDrawn_data() {
     QTest::newRow("two players, three targets each") << 2 << 3;
 }
 
-void TestStandShow::onlyTheTargetsInUseAreDrawn() {
+void TestStandShow::onlyTheTargetsInUseAreDrawn()
+{
     QFETCH(int, players);
     QFETCH(int, targets);
     m_base.PlayerCount = players;
@@ -296,7 +311,8 @@ void TestStandShow::onlyTheTargetsInUseAreDrawn() {
     QVERIFY(!drawnAt(Centre{})); // nothing for the unused places at (0, 0)
 }
 
-void TestStandShow::keyPauseBringsTheSameTargetsBack() {
+void TestStandShow::keyPauseBringsTheSameTargetsBack()
+{
     m_base.PauseMode = PauseCode::Keys;
     m_base.ShowTime = 1;
     m_base.TargetType = TargetCode::Kvadrat;
@@ -329,7 +345,8 @@ void TestStandShow::keyPauseBringsTheSameTargetsBack() {
     QVERIFY(stand.surface().image() != during);
 }
 
-void TestStandShow::realTimerKeepsTickingUnderItsOwnBox() {
+void TestStandShow::realTimerKeepsTickingUnderItsOwnBox()
+{
     // A real box opened by the tick must keep receiving ticks of the same timer.
     platform::QtPlatform real;
     m_base.PauseMode = PauseCode::Keys;

@@ -38,7 +38,8 @@ const QColor kBackground(128, 128, 128);
 const QColor kBlack(0, 0, 0), kWhite(255, 255, 255), kRed(255, 0, 0), kGreen(0, 255, 0);
 } // namespace
 
-void TestTargetFaces::init() {
+void TestTargetFaces::init()
+{
     m_base = Base{};
     SetDefaults(m_base, std::nullopt);
     computeScale(m_base, 5000, 5000); // 68.96552 and 65.35947 twips per cm
@@ -47,21 +48,24 @@ void TestTargetFaces::init() {
     m_surface.setBackColor(0x808080);
 }
 
-int TestTargetFaces::runAcross() const {
+int TestTargetFaces::runAcross() const
+{
     int count = 0;
     for (int x = 0; x < 800; ++x)
         count += m_surface.image().pixelColor(x, 400) != kBackground;
     return count;
 }
 
-int TestTargetFaces::runDown() const {
+int TestTargetFaces::runDown() const
+{
     int count = 0;
     for (int y = 0; y < 800; ++y)
         count += m_surface.image().pixelColor(400, y) != kBackground;
     return count;
 }
 
-void TestTargetFaces::zoneColoursAtKnownDistances_data() {
+void TestTargetFaces::zoneColoursAtKnownDistances_data()
+{
     QTest::addColumn<int>("face");
     QTest::addColumn<QPoint>("offset");
     QTest::addColumn<QColor>("colour");
@@ -94,7 +98,8 @@ void TestTargetFaces::zoneColoursAtKnownDistances_data() {
     QTest::newRow("square ends") << 3 << QPoint(13, 0) << kBackground;
 }
 
-void TestTargetFaces::zoneColoursAtKnownDistances() {
+void TestTargetFaces::zoneColoursAtKnownDistances()
+{
     QFETCH(int, face);
     QFETCH(QPoint, offset);
     QFETCH(QColor, colour);
@@ -103,7 +108,8 @@ void TestTargetFaces::zoneColoursAtKnownDistances() {
     QCOMPARE(at(offset.x(), offset.y()), colour);
 }
 
-void TestTargetFaces::outerSizeIsTrueToThePixel_data() {
+void TestTargetFaces::outerSizeIsTrueToThePixel_data()
+{
     QTest::addColumn<int>("face");
     QTest::addColumn<int>("zoom");
     QTest::addColumn<double>("acrossTwips");
@@ -118,7 +124,8 @@ void TestTargetFaces::outerSizeIsTrueToThePixel_data() {
     QTest::newRow("Unifight at zoom 150") << 0 << 150 << 2 * 1655.0 << 2 * 1765.0;
 }
 
-void TestTargetFaces::outerSizeIsTrueToThePixel() {
+void TestTargetFaces::outerSizeIsTrueToThePixel()
+{
     QFETCH(int, face);
     QFETCH(int, zoom);
     QFETCH(double, acrossTwips);
@@ -130,7 +137,8 @@ void TestTargetFaces::outerSizeIsTrueToThePixel() {
     QVERIFY2(std::abs(runDown() - downTwips / 15) <= 1.0, qPrintable(QString::number(runDown())));
 }
 
-void TestTargetFaces::circleAndSquareColourFollowsTheBackground_data() {
+void TestTargetFaces::circleAndSquareColourFollowsTheBackground_data()
+{
     QTest::addColumn<uint>("background");
     QTest::addColumn<QColor>("colour");
     QTest::newRow("light grey 0xE0E0E0: red") << 0xE0E0E0u << kRed;
@@ -140,7 +148,8 @@ void TestTargetFaces::circleAndSquareColourFollowsTheBackground_data() {
     QTest::newRow("near black 0x101010: green") << 0x101010u << kGreen;
 }
 
-void TestTargetFaces::circleAndSquareColourFollowsTheBackground() {
+void TestTargetFaces::circleAndSquareColourFollowsTheBackground()
+{
     QFETCH(uint, background);
     QFETCH(QColor, colour);
     m_base.StandBackColor = background;
@@ -156,7 +165,8 @@ void TestTargetFaces::circleAndSquareColourFollowsTheBackground() {
     QCOMPARE(at(100, 0), kRed);
 }
 
-void TestTargetFaces::circleFacesRestoreTheFillSettings() {
+void TestTargetFaces::circleFacesRestoreTheFillSettings()
+{
     for (FillStyle style : {FillStyle::Transparent, FillStyle::Solid}) {
         m_surface.setFillStyle(style);
         m_surface.setFillColor(0x123456);

@@ -19,13 +19,15 @@ private:
     platform::ScriptedPlatform m_platform;
 };
 
-void TestTargetScale::init() {
+void TestTargetScale::init()
+{
     m_base = Base{};
     SetDefaults(m_base, std::nullopt);
     m_platform.boxes.clear();
 }
 
-void TestTargetScale::scaleSizesAndSpans_data() {
+void TestTargetScale::scaleSizesAndSpans_data()
+{
     QTest::addColumn<int>("zoom");
     QTest::addColumn<int>("circle");
     QTest::addColumn<float>("scaleX");
@@ -50,7 +52,8 @@ void TestTargetScale::scaleSizesAndSpans_data() {
                                      << 2547 << 3517 << 2137;
 }
 
-void TestTargetScale::scaleSizesAndSpans() {
+void TestTargetScale::scaleSizesAndSpans()
+{
     QFETCH(int, zoom);
     QFETCH(int, circle);
     m_base.TargetZoom = zoom;
@@ -71,7 +74,8 @@ void TestTargetScale::scaleSizesAndSpans() {
     QVERIFY(m_platform.boxes.isEmpty());
 }
 
-void TestTargetScale::calibrationLimits_data() {
+void TestTargetScale::calibrationLimits_data()
+{
     QTest::addColumn<int>("dx");
     QTest::addColumn<int>("dy");
     QTest::addColumn<QString>("message");
@@ -87,7 +91,8 @@ void TestTargetScale::calibrationLimits_data() {
     QTest::newRow("dY 9 is refused") << 725 << 9 << height;
 }
 
-void TestTargetScale::calibrationLimits() {
+void TestTargetScale::calibrationLimits()
+{
     QFETCH(int, dx);
     QFETCH(int, dy);
     QFETCH(QString, message);

@@ -13,7 +13,8 @@ private slots:
     void twipsAndPixels();
 };
 
-void TestUnits::roundsHalvesToEven_data() {
+void TestUnits::roundsHalvesToEven_data()
+{
     QTest::addColumn<double>("value");
     QTest::addColumn<double>("rounded");
     QTest::newRow("2.5 goes down to the even 2") << 2.5 << 2.0;
@@ -30,14 +31,16 @@ void TestUnits::roundsHalvesToEven_data() {
     QTest::newRow("whole numbers stay") << 7.0 << 7.0;
 }
 
-void TestUnits::roundsHalvesToEven() {
+void TestUnits::roundsHalvesToEven()
+{
     QFETCH(double, value);
     QFETCH(double, rounded);
     QCOMPARE(units::roundHalfEven(value), rounded);
     QCOMPARE(units::roundToInt32(value), static_cast<int32_t>(rounded));
 }
 
-void TestUnits::sixteenBitsRefusesWhatDoesNotFit_data() {
+void TestUnits::sixteenBitsRefusesWhatDoesNotFit_data()
+{
     QTest::addColumn<double>("value");
     QTest::addColumn<bool>("fits");
     QTest::addColumn<int>("stored");
@@ -49,7 +52,8 @@ void TestUnits::sixteenBitsRefusesWhatDoesNotFit_data() {
     QTest::newRow("not a number does not fit") << std::numeric_limits<double>::quiet_NaN() << false << 0;
 }
 
-void TestUnits::sixteenBitsRefusesWhatDoesNotFit() {
+void TestUnits::sixteenBitsRefusesWhatDoesNotFit()
+{
     QFETCH(double, value);
     QFETCH(bool, fits);
     QFETCH(int, stored);
@@ -59,13 +63,15 @@ void TestUnits::sixteenBitsRefusesWhatDoesNotFit() {
         QCOMPARE(int(*result), stored);
 }
 
-void TestUnits::thirtyTwoBitsClampsInsteadOfWrapping() {
+void TestUnits::thirtyTwoBitsClampsInsteadOfWrapping()
+{
     QCOMPARE(units::roundToInt32(1e12), std::numeric_limits<int32_t>::max());
     QCOMPARE(units::roundToInt32(-1e12), std::numeric_limits<int32_t>::min());
     QCOMPARE(units::roundToInt32(115200.5), 115200);
 }
 
-void TestUnits::twipsAndPixels() {
+void TestUnits::twipsAndPixels()
+{
     QCOMPARE(units::twipsToPixels(10305, 15), 687);
     QCOMPARE(units::twipsToPixels(7.5, 15), 0);  // half a pixel goes to the even 0
     QCOMPARE(units::twipsToPixels(22.5, 15), 2); // one and a half goes to 2

@@ -38,7 +38,8 @@ struct Ring {
     QColor colour;
 };
 
-void drawBoard(QPainter& p, QPointF centre, double radius) {
+void drawBoard(QPainter& p, QPointF centre, double radius)
+{
     // A round wooden board with a darker rim and faint growth rings.
     p.setPen(QPen(QColor(128, 100, 72), radius * 0.025));
     p.setBrush(QColor(200, 176, 138));
@@ -60,7 +61,8 @@ void drawBoard(QPainter& p, QPointF centre, double radius) {
     }
 }
 
-QPainterPath knifeShape(double length) {
+QPainterPath knifeShape(double length)
+{
     // A flat throwing knife lying along +x, its buried point at the origin.
     const double blade = length * 0.55;
     QPainterPath path;
@@ -74,7 +76,8 @@ QPainterPath knifeShape(double length) {
     return path;
 }
 
-void drawKnife(QPainter& p, QPointF hit, double angleDeg, double length) {
+void drawKnife(QPainter& p, QPointF hit, double angleDeg, double length)
+{
     const QPainterPath shape = knifeShape(length);
     const double blade = length * 0.55;
 
@@ -106,7 +109,8 @@ void drawKnife(QPainter& p, QPointF hit, double angleDeg, double length) {
     p.restore();
 }
 
-void drawAddress(QPainter& p, const QString& address) {
+void drawAddress(QPainter& p, const QString& address)
+{
     // Reads bottom-to-top, centred in the clickable strip, underlined like a link.
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(addressPixelSize);
@@ -122,7 +126,8 @@ void drawAddress(QPainter& p, const QString& address) {
     p.restore();
 }
 
-QImage makeBackground(const QString& address) {
+QImage makeBackground(const QString& address)
+{
     QImage img(backgroundSize, QImage::Format_RGB32);
     img.fill(backgroundGrey);
     QPainter p(&img);
@@ -144,7 +149,8 @@ QImage makeBackground(const QString& address) {
     return img;
 }
 
-QImage makeIcon() {
+QImage makeIcon()
+{
     // Rendered smooth, then snapped to a fixed palette so it stays within 16 colours.
     QImage img(32, 32, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
@@ -182,7 +188,8 @@ QImage makeIcon() {
     return img.convertToFormat(QImage::Format_Indexed8, palette, Qt::ThresholdDither | Qt::AvoidDither);
 }
 
-QImage makePointer() {
+QImage makePointer()
+{
     // A pointing hand drawn pixel by pixel: '#' outline, '.' fill, ' ' clear.
     static constexpr std::array<const char*, 23> rows{{
         "                 ", //
@@ -221,7 +228,8 @@ QImage makePointer() {
     return img;
 }
 
-bool save(const QImage& img, const QString& dir, const char* name) {
+bool save(const QImage& img, const QString& dir, const char* name)
+{
     const QString path = dir + QLatin1Char('/') + QLatin1String(name);
     if (img.save(path, "PNG"))
         return true;
@@ -231,7 +239,8 @@ bool save(const QImage& img, const QString& dir, const char* name) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     // Draws without a display, so it also runs on a build machine.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
