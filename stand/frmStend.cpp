@@ -133,6 +133,7 @@ void frmStend::createControls()
         auto* button = new QPushButton(QString::fromUtf8(spec.caption), this);
         button->setObjectName(QLatin1String(spec.name));
         button->setFont(programFont(kButtonPoints, true));
+        button->setAutoDefault(true); // Enter presses the button that has the focus
         this->*spec.member = button;
         place(button, spec.rect);
     }

@@ -66,7 +66,9 @@ void TestStandShow::startPreparesTheShow()
 {
     frmStend stand(m_base, m_platform);
     stand.show();
-    stand.knGoClick();
+    QVERIFY(QTest::qWaitForWindowActive(&stand));
+    stand.knGo()->setFocus();
+    QTest::keyClick(stand.knGo(), Qt::Key_Return);
     QVERIFY(stand.knGo()->isHidden());
     QVERIFY(stand.knKalibrovka()->isHidden());
     QVERIFY(stand.windowState() & Qt::WindowMaximized);
