@@ -179,8 +179,28 @@ frmCfg::frmCfg(Base& base, platform::Platform& platform, QWidget* parent)
     setFixedSize(toPixels(kClientWidth), toPixels(kClientHeight));
     createControls();
     load();
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen();
+}
+
+void frmCfg::centreOnScreen()
+{
+    const QScreen* screen = this->screen();
+    if (!screen)
+        return;
+    // The frame's size is known only once the window manager has framed the window;
+    // before that this centres the client area.
+    const QRect desk = screen->availableGeometry();
+    const QSize outer = frameGeometry().size();
+    move(desk.x() + (desk.width() - outer.width()) / 2, desk.y() + (desk.height() - outer.height()) / 2);
+}
+
+bool frmCfg::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate && !m_centredWithFrame && frameGeometry() != geometry()) {
+        m_centredWithFrame = true;
+        centreOnScreen();
+    }
+    return QDialog::event(event);
 }
 
 void frmCfg::createControls()

@@ -42,12 +42,14 @@ public:
     frmStend* stand() const { return m_stand; }
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void createControls();
+    void centreOnScreen();
     void load();
     void prepareStand();
     void showStandModally();
@@ -60,5 +62,6 @@ private:
     platform::Platform& m_platform;
     double m_twipsPerPixel;
     QPixmap m_background;
-    frmStend* m_stand = nullptr; // a child window: lives as long as this one
+    frmStend* m_stand = nullptr;
+    bool m_centredWithFrame = false; // once, when the title bar's height is first known // a child window: lives as long as this one
 };
