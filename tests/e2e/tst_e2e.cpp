@@ -151,7 +151,18 @@ public:
             failure = QStringLiteral("the settings window did not get the keyboard");
             return;
         }
-        client = x.clientRect(settings).value_or(QRect());
+        // The window centres itself again once its title bar is known: act only where it stays.
+        std::optional<QRect> last;
+        int unchanged = 0;
+        waitUntil(
+            [&] {
+                const std::optional<QRect> now = x.clientRect(settings);
+                unchanged = now == last ? unchanged + 1 : 0;
+                last = now;
+                return unchanged >= 4;
+            },
+            3000, 50);
+        client = last.value_or(QRect());
     }
     ~Program() = default;
     Program(const Program&) = delete;
