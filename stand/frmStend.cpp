@@ -33,14 +33,14 @@ constexpr uint32_t kLightBorder = 0xF0F0F0; // 240, 240, 240
 
 const QString kStopQuestion = QStringLiteral("Прекратить отображение мишеней?");
 
-struct ButtonSpec {
+struct ButtonRow {
     QPushButton* frmStend::*member;
     const char* name;
     const char* caption;
     TwipsRect rect;
 };
 
-struct LabelSpec {
+struct LabelRow {
     QLabel* frmStend::*member;
     const char* name;
     const char* caption;
@@ -51,7 +51,7 @@ struct LabelSpec {
     bool clickable;
 };
 
-struct LineSpec {
+struct LineRow {
     LineId id;
     uint32_t colour;
     LineEnds ends;
@@ -64,12 +64,12 @@ constexpr double kButtonPoints = 12;
 // The design of the window, in its control order; positions in twips.
 // clang-format off
 struct StandDesign {
-    static constexpr ButtonSpec buttons[] = {
+    static constexpr ButtonRow buttons[] = {
         {&frmStend::m_knStopKalibr, "knStopKalibr", "Завершить калибровку", {720, 4560, 3615, 615}},
         {&frmStend::m_knKalibrovka, "knKalibrovka", "Калибровка", {720, 3840, 1695, 615}},
         {&frmStend::m_knGo, "knGo", "Вперёд!", {720, 3000, 1695, 615}},
     };
-    static constexpr LabelSpec labels[] = {
+    static constexpr LabelRow labels[] = {
         {&frmStend::m_labExit0, "LabExit0", "Х", {0, 0, 255, 360}, 9.75, kYellow, Qt::AlignLeft | Qt::AlignTop, true},
         {&frmStend::m_labExit1, "LabExit1", "Х", {1080, 0, 255, 345}, 9.75, kYellow, Qt::AlignRight | Qt::AlignTop, true},
         {&frmStend::m_labMsg, "LabMSG", "Зафиксируйте результаты и нажмите пробел", {2100, 0, 7300, 360}, 13.5, kYellow,
@@ -77,7 +77,7 @@ struct StandDesign {
         {&frmStend::m_labTimer, "labTimer", "", {1440, 1200, 1815, 615}, 18, kTimerOlive, Qt::AlignHCenter | Qt::AlignTop,
          false},
     };
-    static constexpr LineSpec lines[] = {
+    static constexpr LineRow lines[] = {
         {LineId::MenBorder2, kLightCyan, {480, 720, 480, 4560}},
         {LineId::kalibr_H, kWhite, {6480, 360, 6480, 5360}},
         {LineId::Kalibr_W, kWhite, {3120, 3240, 8120, 3240}},
@@ -129,30 +129,30 @@ frmStend::~frmStend()
 
 void frmStend::createControls()
 {
-    for (const ButtonSpec& spec : StandDesign::buttons) {
-        auto* button = new QPushButton(QString::fromUtf8(spec.caption), this);
-        button->setObjectName(QLatin1String(spec.name));
+    for (const ButtonRow& row : StandDesign::buttons) {
+        auto* button = new QPushButton(QString::fromUtf8(row.caption), this);
+        button->setObjectName(QLatin1String(row.name));
         button->setFont(programFont(kButtonPoints, true));
         button->setAutoDefault(true); // Enter presses the button that has the focus
-        this->*spec.member = button;
-        place(button, spec.rect);
+        this->*row.member = button;
+        place(button, row.rect);
     }
-    for (const LabelSpec& spec : StandDesign::labels) {
-        QLabel* label = spec.clickable ? new ClickLabel(this) : new QLabel(this);
-        label->setObjectName(QLatin1String(spec.name));
-        label->setText(QString::fromUtf8(spec.caption));
-        label->setFont(programFont(spec.pointSize, true));
-        label->setAlignment(spec.alignment);
+    for (const LabelRow& row : StandDesign::labels) {
+        QLabel* label = row.clickable ? new ClickLabel(this) : new QLabel(this);
+        label->setObjectName(QLatin1String(row.name));
+        label->setText(QString::fromUtf8(row.caption));
+        label->setFont(programFont(row.pointSize, true));
+        label->setAlignment(row.alignment);
         QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, colourFromBgr(spec.colour));
+        palette.setColor(QPalette::WindowText, colourFromBgr(row.colour));
         label->setPalette(palette);
-        if (!spec.clickable)
+        if (!row.clickable)
             label->setAttribute(Qt::WA_TransparentForMouseEvents);
-        this->*spec.member = label;
-        place(label, spec.rect);
+        this->*row.member = label;
+        place(label, row.rect);
     }
-    for (const LineSpec& spec : StandDesign::lines)
-        line(spec.id) = {spec.ends, spec.colour, true};
+    for (const LineRow& row : StandDesign::lines)
+        line(row.id) = {row.ends, row.colour, true};
 
     connect(m_knGo, &QPushButton::clicked, this, &frmStend::knGoClick);
     connect(m_knKalibrovka, &QPushButton::clicked, this, &frmStend::knKalibrovkaClick);
