@@ -288,9 +288,11 @@ void frmCfg::createControls()
         label->setAlignment(Qt::AlignCenter);
         label->setFont(programFont(kButtonPoints, true));
         paintBack(label, swatch.colour);
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, swatch.whiteMark ? QColor(Qt::white) : palette.color(QPalette::Text));
-        label->setPalette(palette);
+        if (swatch.whiteMark) { // dark swatches; the others keep the system's window-text colour
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::WindowText, Qt::white);
+            label->setPalette(palette);
+        }
         label->setText(swatch.index == 0 ? QStringLiteral("v") : QString());
         place(label, {swatch.left, kSwatchTop, kSwatchSide, kSwatchSide});
         connect(label, &ClickLabel::clicked, this, [this, index = swatch.index] { swatchClick(index); });
