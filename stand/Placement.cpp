@@ -1,5 +1,6 @@
 #include "Placement.h"
 
+#include "platform/ClockRandom.h"
 #include "platform/Platform.h"
 #include "platform/Units.h"
 
@@ -29,9 +30,11 @@ Reserve reserveFor(TargetCode code, const TargetSizes& size, const Spans& span)
     return {size.KrugSize, size.KrugSize, span.KrugSpan, span.KrugSpan};
 }
 
-class Placer {
+// Templated on the random source so that the program's own generator is called directly:
+// a failing placement draws over twenty million numbers while the window waits.
+template <typename Random> class Placer {
 public:
-    Placer(const PlacementField& field, platform::RandomSource& random, Series& series)
+    Placer(const PlacementField& field, Random& random, Series& series)
         : m_field(field)
         , m_random(random)
         , m_series(series)
@@ -103,13 +106,21 @@ private:
     }
 
     const PlacementField& m_field;
-    platform::RandomSource& m_random;
+    Random& m_random;
     Series& m_series;
     Reserve m_reserve;
     int32_t m_halfGap = 0;
     int32_t m_rangeX = 0;
     int32_t m_rangeY = 0;
 };
+
+template <typename Random> bool attemptAll(Placer<Random>&& placer)
+{
+    for (int attempt = 1; attempt <= kPlacementAttempts; ++attempt)
+        if (placer.attempt())
+            return true;
+    return false;
+}
 
 } // namespace
 
@@ -129,11 +140,9 @@ bool placeTargets(const PlacementField& field, platform::RandomSource& random, S
 {
     // The kind is fixed once per series, not again when an attempt restarts.
     series.TekTargetType = field.TargetType == TargetCode::Random ? randomTargetCode(random.next()) : field.TargetType;
-    Placer placer(field, random, series);
-    for (int attempt = 1; attempt <= kPlacementAttempts; ++attempt)
-        if (placer.attempt())
-            return true;
-    return false;
+    if (auto* clock = dynamic_cast<platform::ClockRandom*>(&random))
+        return attemptAll(Placer(field, *clock, series));
+    return attemptAll(Placer(field, random, series));
 }
 
 QString placementFailureMessage()
