@@ -2,6 +2,7 @@
 
 #include "platform/Units.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 #include <string>
@@ -81,6 +82,26 @@ void takeDigits(Reader& reader, std::string& out)
     }
 }
 
+// from_chars reports "out of range" for the too large and the too small alike; the power of
+// ten of the leading digit tells which, whatever the digits before a negative exponent.
+bool beyondLargest(const std::string& number)
+{
+    const size_t e = std::min(number.find('e'), number.size());
+    const size_t first = number.find_first_of("123456789");
+    if (first >= e)
+        return false;
+    const size_t point = std::min(number.find('.'), e);
+    long long order = point > first ? static_cast<long long>(point - first) - 1 : -static_cast<long long>(first - point);
+
+    constexpr long long kFarBeyondAnyDouble = 1000000000000LL;
+    long long exponent = 0;
+    const bool negative = e + 1 < number.size() && number[e + 1] == '-';
+    for (size_t i = e + 1 + (negative ? 1 : 0); i < number.size(); ++i)
+        exponent = std::min(exponent * 10 + (number[i] - '0'), kFarBeyondAnyDouble);
+    order += negative ? -exponent : exponent;
+    return order > 0;
+}
+
 } // namespace
 
 double readNumber(QStringView text)
@@ -123,8 +144,7 @@ double readNumber(QStringView text)
     const std::from_chars_result read = std::from_chars(number.data(), number.data() + number.size(), value);
     if (read.ec == std::errc::result_out_of_range) {
         // Too large or too small for a double: an infinity or zero with the number's sign.
-        const bool tiny = number.find("e-") != std::string::npos;
-        const double magnitude = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+        const double magnitude = beyondLargest(number) ? std::numeric_limits<double>::infinity() : 0.0;
         return number.front() == '-' ? -magnitude : magnitude;
     }
     return value;

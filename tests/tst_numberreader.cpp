@@ -44,6 +44,11 @@ void TestNumberReader::reads_data()
     QTest::newRow("Cyrillic letters") << "сто" << 0.0;
     QTest::newRow("huge exponent") << "1e999" << std::numeric_limits<double>::infinity();
     QTest::newRow("tiny exponent") << "1e-999" << 0.0;
+    QTest::newRow("400 digits and a negative exponent: still too large")
+        << QString(400, u'4') + QStringLiteral("e-50") << std::numeric_limits<double>::infinity();
+    QTest::newRow("a small number with a positive exponent: still too small")
+        << QStringLiteral("0.") + QString(400, u'0') + QStringLiteral("1e50") << 0.0;
+    QTest::newRow("too large, negative") << "-1e999" << -std::numeric_limits<double>::infinity();
 }
 
 void TestNumberReader::reads()
