@@ -91,7 +91,8 @@ bool beyondLargest(const std::string& number)
     if (first >= e)
         return false;
     const size_t point = std::min(number.find('.'), e);
-    long long order = point > first ? static_cast<long long>(point - first) - 1 : -static_cast<long long>(first - point);
+    long long order =
+        point > first ? static_cast<long long>(point - first) - 1 : -static_cast<long long>(first - point);
 
     constexpr long long kFarBeyondAnyDouble = 1000000000000LL;
     long long exponent = 0;
