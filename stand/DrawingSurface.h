@@ -1,13 +1,24 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
+#include <QPointF>
+#include <QRect>
+#include <QSize>
 
 #include <cstdint>
+#include <optional>
+#include <variant>
+#include <vector>
+
+class QPainter;
 
 enum class FillStyle { Solid, Transparent };
 
-// What has been drawn on the stand window: it persists between paints and across
-// size changes until cleared. Coordinates come in twips and are converted here.
+// What has been drawn on the stand window: it persists between paints and across size
+// changes until cleared. It keeps the shapes rather than a picture of the whole window,
+// which at 4K would cost 32 MB on top of the window's own. Coordinates come in twips and
+// are converted here.
 class DrawingSurface {
 public:
     explicit DrawingSurface(double twipsPerPixel);
@@ -16,11 +27,12 @@ public:
     double twipsPerPixel() const { return m_twipsPerPixel; }
 
     // Keeps what was drawn; new area shows the back colour.
-    void resize(QSize pixels);
+    void resize(QSize pixels) { m_size = pixels; }
+    QSize size() const { return m_size; }
     // Clears everything drawn to the new colour (0x00BBGGRR).
     void setBackColor(uint32_t bgr);
     uint32_t backColor() const { return m_backColor; }
-    void clear();
+    void clear() { m_shapes.clear(); }
 
     // The box between two corners, border and interior in one colour, whatever the fill settings.
     void filledBox(int32_t x1, int32_t y1, int32_t x2, int32_t y2, uint32_t colour);
@@ -33,11 +45,26 @@ public:
     uint32_t fillColor() const { return m_fillColor; }
     void setFillColor(uint32_t bgr) { m_fillColor = bgr; }
 
-    const QImage& image() const { return m_image; }
+    // Paints the shapes in the order drawn, over a background the caller has filled.
+    void paint(QPainter& painter) const;
+    // The back colour and the shapes as a picture of the surface's size.
+    QImage image() const;
     int toPixels(double twips) const;
 
 private:
-    QImage m_image;
+    struct Box {
+        QRect pixels;
+        QColor colour;
+    };
+    struct Circle {
+        QPointF centre;
+        double radius; // pixels, to the middle of the outline
+        QColor outline;
+        std::optional<QColor> fill;
+    };
+
+    std::vector<std::variant<Box, Circle>> m_shapes;
+    QSize m_size;
     double m_twipsPerPixel;
     uint32_t m_backColor = 0;
     FillStyle m_fillStyle = FillStyle::Transparent;

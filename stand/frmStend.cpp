@@ -254,7 +254,7 @@ void frmStend::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), colourFromBgr(m_surface.backColor()));
-    painter.drawImage(0, 0, m_surface.image());
+    m_surface.paint(painter);
     for (const StandLine& l : m_lines) {
         if (!l.visible)
             continue;

@@ -107,7 +107,7 @@ void TestFrmStend::eightKWindowLaysOutWithoutOverflow()
     QCOMPARE(stand.lanes().MenInterval, 23040);
     QCOMPARE(stand.line(LineId::MenBorder2).ends.x1, 69120.0);
     QCOMPARE(stand.knGo()->geometry().center().x(), 3840);
-    QCOMPARE(stand.surface().image().size(), QSize(7680, 4320));
+    QCOMPARE(stand.surface().size(), QSize(7680, 4320));
 }
 
 void TestFrmStend::drawingSurvivesResize()

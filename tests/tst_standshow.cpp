@@ -294,7 +294,7 @@ void TestStandShow::onlyTheTargetsInUseAreDrawn()
     start(stand);
     tick(stand, 3);
 
-    const QImage& image = stand.surface().image();
+    const QImage image = stand.surface().image();
     const auto drawnAt = [&](const Centre& c) {
         return image.pixelColor(stand.surface().toPixels(c.x), stand.surface().toPixels(c.y)) == QColor(0, 255, 0);
     };

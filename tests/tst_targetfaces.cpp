@@ -50,17 +50,19 @@ void TestTargetFaces::init()
 
 int TestTargetFaces::runAcross() const
 {
+    const QImage image = m_surface.image();
     int count = 0;
     for (int x = 0; x < 800; ++x)
-        count += m_surface.image().pixelColor(x, 400) != kBackground;
+        count += image.pixelColor(x, 400) != kBackground;
     return count;
 }
 
 int TestTargetFaces::runDown() const
 {
+    const QImage image = m_surface.image();
     int count = 0;
     for (int y = 0; y < 800; ++y)
-        count += m_surface.image().pixelColor(400, y) != kBackground;
+        count += image.pixelColor(400, y) != kBackground;
     return count;
 }
 
