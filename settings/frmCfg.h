@@ -62,6 +62,6 @@ private:
     platform::Platform& m_platform;
     double m_twipsPerPixel;
     QPixmap m_background;
-    frmStend* m_stand = nullptr;
-    bool m_centredWithFrame = false; // once, when the title bar's height is first known // a child window: lives as long as this one
+    frmStend* m_stand = nullptr;     // a child window: lives as long as this one
+    bool m_centredWithFrame = false; // once, when the title bar's height is first known
 };
