@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,6 +24,7 @@
 #include <functional>
 #include <malloc.h>
 #include <random>
+#include <unistd.h>
 
 #if defined(__has_feature)
 #if __has_feature(address_sanitizer)
@@ -181,6 +183,17 @@ size_t heapInUse()
 #else
     return mallinfo2().uordblks;
 #endif
+}
+
+// What the process holds in memory, as the system sees it; only reported, since the allocator
+// keeps freed pages for reuse.
+long long residentBytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return -1;
+    const QList<QByteArray> pages = statm.readAll().split(' ');
+    return pages.size() > 1 ? pages[1].toLongLong() * sysconf(_SC_PAGESIZE) : -1;
 }
 
 } // namespace
@@ -518,6 +531,7 @@ void TestEndurance::dayLongShow()
     const int32_t fixedInterval = base.ShowTime + base.PauseTime;
     const int32_t keyInterval = base.ShowTime + 1 + kScoringTicks + kCountdownTicks;
     size_t heapBefore = 0;
+    long long residentBefore = 0;
     long series = 0;
     int32_t lastStart = 0, scoring = 0;
     for (int32_t t = 1; t <= kDayTicks; ++t) {
@@ -549,18 +563,22 @@ void TestEndurance::dayLongShow()
         }
         lastStart = t;
         QCoreApplication::processEvents(); // paint the series, as the window would
-        if (heapBefore == 0 && t > kHour / 2)
+        if (heapBefore == 0 && t > kHour / 2) {
             heapBefore = heapInUse();
+            residentBefore = residentBytes();
+        }
     }
     QCoreApplication::processEvents();
     const size_t heapAfter = heapInUse();
+    const long long residentAfter = residentBytes();
     QVERIFY(stand.isVisible());
     QVERIFY(stand.tik().isActive());
     QCOMPARE(platform.questions, 0L);
     const long long growth = static_cast<long long>(heapAfter) - static_cast<long long>(heapBefore);
     qInfo("%d ticks: %ld series, every one inside its lanes; %ld beeps, %ld boxes; heap in use %zu bytes after "
-          "half an hour, %zu after 24 hours (%+lld)",
-          kDayTicks, series, platform.beeps, platform.boxes, heapBefore, heapAfter, growth);
+          "half an hour, %zu after 24 hours (%+lld); resident %lld and %lld bytes",
+          kDayTicks, series, platform.beeps, platform.boxes, heapBefore, heapAfter, growth, residentBefore,
+          residentAfter);
     constexpr long long kHeapSlack = 64 * 1024;
     QVERIFY(growth < kHeapSlack);
 }
