@@ -2,9 +2,10 @@
 // and a whole day of show. Both are played from a seed, printed at the start and on failure;
 //   QUORRIN_SEED=n tst_endurance
 // plays another one.
+#include "LaneGeometry.h"
+
 #include "platform/ClockRandom.h"
 #include "platform/Platform.h"
-#include "platform/Units.h"
 #include "settings/Base.h"
 #include "settings/frmCfg.h"
 #include "stand/frmStend.h"
@@ -101,7 +102,7 @@ private:
     Dice& m_dice;
 };
 
-// Where a player's lane lies, and whether a series' faces as drawn stay inside it.
+// Whether a series' faces as drawn stay inside their players' lanes.
 struct LaneCheck {
     Lanes lanes;
     TargetSizes sizes;
@@ -109,23 +110,23 @@ struct LaneCheck {
     int32_t playerCount = 0;
     int32_t targetsPerPlayer = 0;
 
-    int32_t halfGap() const { return units::roundToInt32(lanes.MenInterval / 2.0); }
-
     // The placement keeps faces inside only when the lane has room for one.
     bool roomy(TargetCode type) const
     {
-        const int32_t usable = lanes.ZonaW - halfGap() - 2 * kLaneMargin;
-        const auto [spanX, spanY] = spanOf(type);
-        return usable >= spanX && lanes.ZonaH - spanY - 2 * kLaneMargin >= 0;
+        const Reserve r = reserveOf(sizes, spans, type);
+        const LaneEdges lane = laneEdges(lanes, 0);
+        return lane.right - lane.left - 2 * kLaneMargin >= r.sx && lanes.ZonaH - r.sy - 2 * kLaneMargin >= 0;
     }
 
     // The first target out of its lane, as "player p target t"; empty when all are in.
     QString outside(const Series& series) const
     {
-        const auto [halfW, halfH] = drawnHalf(series.TekTargetType);
+        // Circles and squares reserve their full size around the centre but draw half of it.
+        const Reserve r = reserveOf(sizes, spans, series.TekTargetType);
+        const bool small = series.TekTargetType == TargetCode::Krug || series.TekTargetType == TargetCode::Kvadrat;
+        const int32_t halfW = small ? r.ox / 2 : r.ox, halfH = small ? r.oy / 2 : r.oy;
         for (int p = 0; p < playerCount; ++p) {
-            const int32_t left = p == 0 ? lanes.ZonaW0 : lanes.ZonaW + halfGap();
-            const int32_t right = p == 0 ? lanes.ZonaW0 + lanes.ZonaW - halfGap() : 2 * lanes.ZonaW;
+            const auto [left, right] = laneEdges(lanes, p);
             for (int t = 0; t < (targetsPerPlayer > 2 ? 3 : targetsPerPlayer > 1 ? 2 : 1); ++t) {
                 const Centre c = series.Men[size_t(p)][size_t(t)];
                 if (c.x - halfW < left || c.x + halfW > right || c.y - halfH < lanes.ZonaH0 ||
@@ -142,30 +143,6 @@ struct LaneCheck {
             }
         }
         return {};
-    }
-
-private:
-    std::pair<int32_t, int32_t> drawnHalf(TargetCode type) const
-    {
-        switch (type) {
-        case TargetCode::Unifight:
-            return {sizes.UnifightHalfW, sizes.UnifightHalfH};
-        case TargetCode::Euro:
-            return {sizes.EuroRadius, sizes.EuroRadius};
-        default:
-            return {sizes.KrugSize / 2, sizes.KrugSize / 2};
-        }
-    }
-    std::pair<int32_t, int32_t> spanOf(TargetCode type) const
-    {
-        switch (type) {
-        case TargetCode::Unifight:
-            return {spans.UnifightSpanW, spans.UnifightSpanH};
-        case TargetCode::Euro:
-            return {spans.EuroSpan, spans.EuroSpan};
-        default:
-            return {spans.KrugSpan, spans.KrugSpan};
-        }
     }
 };
 

@@ -1,3 +1,5 @@
+#include "LaneGeometry.h"
+
 #include "platform/ClockRandom.h"
 #include "platform/ScriptedPlatform.h"
 #include "stand/Placement.h"
@@ -37,24 +39,6 @@ Lanes lanesFor(int players, int interval)
     return layoutLanes(28800, 16200, base);
 }
 
-// Ox, Oy, Sx, Sy for a kind at the default sizes.
-struct Reserve {
-    int ox, oy, sx, sy;
-};
-
-Reserve reserveOf(const PlacementField& field, TargetCode code)
-{
-    switch (code) {
-    case TargetCode::Unifight:
-        return {field.sizes.UnifightHalfW, field.sizes.UnifightHalfH, field.spans.UnifightSpanW,
-                field.spans.UnifightSpanH};
-    case TargetCode::Euro:
-        return {field.sizes.EuroRadius, field.sizes.EuroRadius, field.spans.EuroSpan, field.spans.EuroSpan};
-    default:
-        return {field.sizes.KrugSize, field.sizes.KrugSize, field.spans.KrugSpan, field.spans.KrugSpan};
-    }
-}
-
 } // namespace
 
 void TestPlacement::init()
@@ -80,14 +64,12 @@ void TestPlacement::everyCentreStaysInItsLaneAndApart()
                 m_field.TargetType = TargetCode(kind);
                 m_field.lanes = lanesFor(players, interval);
                 const Lanes& lanes = m_field.lanes;
-                const Reserve r = reserveOf(m_field, m_field.TargetType);
-                const int halfGap = lanes.MenInterval / 2;
+                const Reserve r = reserveOf(m_field.sizes, m_field.spans, m_field.TargetType);
                 for (int round = 0; round < 200; ++round) {
                     Series series;
                     QVERIFY(placeTargets(m_field, random, series));
                     for (int p = 0; p < players; ++p) {
-                        const int left = p == 0 ? lanes.ZonaW0 : lanes.ZonaW + halfGap;
-                        const int right = p == 0 ? lanes.ZonaW0 + lanes.ZonaW - halfGap : 2 * lanes.ZonaW;
+                        const auto [left, right] = laneEdges(lanes, p);
                         for (int t = 0; t < 3; ++t) {
                             const Centre c = series.Men[p][t];
                             // 150 from the left and top, 150 plus one corrected centimetre from the right and bottom.
