@@ -4,19 +4,25 @@
 
 #include <optional>
 
-// A drop-down list whose edit part the operator may type into. Typing leaves the list
-// without a current entry, even when the typed text matches one: only a picked entry counts.
+// A drop-down list whose edit part the operator may type into. Any change of the edit text
+// other than choosing an entry leaves the list without a current entry, even when the text
+// matches one: only a chosen entry counts.
 class EditableList : public QComboBox {
     Q_OBJECT
 public:
     explicit EditableList(QWidget* parent = nullptr);
 
     void addEntry(const QString& text, int itemValue);
-    // -1 when nothing is picked or the operator has typed since.
+    // -1 when nothing is chosen or the edit text has changed since.
     int listIndex() const;
     void select(int index);
     std::optional<int> currentItemValue() const;
 
 private:
+    void chosen();
+
     bool m_typed = false;
+    // While the edit part finishes editing, QComboBox picks the entry whose text equals the
+    // typed text; that is no choice of the operator's.
+    bool m_finishingEdit = false;
 };

@@ -361,9 +361,14 @@ bool frmCfg::ApplySettings()
     if (!showTime)
         return refuse(QStringLiteral("Укажите продолжительность паказа мишеней в одной сери!"));
     m_base.ShowTime = int16_t(*showTime);
-    // A typed circle size or pause counts as no entry and quietly gives these.
-    m_base.CircleSize = int16_t(list("cmbKrug")->currentItemValue().value_or(5));
-    m_base.PauseTime = int16_t(list("cmbPause")->currentItemValue().value_or(60));
+    const std::optional<int> circleSize = list("cmbKrug")->currentItemValue();
+    if (!circleSize)
+        return refuse(QStringLiteral("Выберите размер круга из списка!"));
+    m_base.CircleSize = int16_t(*circleSize);
+    const std::optional<int> pause = list("cmbPause")->currentItemValue();
+    if (!pause)
+        return refuse(QStringLiteral("Выберите длительность паузы из списка!"));
+    m_base.PauseTime = int16_t(*pause);
 
     // Lengths are checked before rounding: 0.9 mm is refused, 1 mm passes.
     const auto length = [this](const char* name) -> std::optional<int16_t> {
