@@ -47,6 +47,9 @@ public:
         m_rangeY = lanes.ZonaH - m_reserve.sy - 2 * kLaneMargin;
     }
 
+    // A lane narrower or shorter than the target kind needs can hold no target at all.
+    bool laneHasRoom() const { return m_rangeX >= 0 && m_rangeY >= 0; }
+
     // One attempt; false when a clear search ran out of draws.
     bool attempt()
     {
@@ -116,6 +119,8 @@ private:
 
 template <typename Random> bool attemptAll(Placer<Random>&& placer)
 {
+    if (!placer.laneHasRoom())
+        return false;
     for (int attempt = 1; attempt <= kPlacementAttempts; ++attempt)
         if (placer.attempt())
             return true;

@@ -43,8 +43,9 @@ constexpr int kPlacementAttempts = 10;
 constexpr long kDrawsPerSearch = 1000000;
 constexpr int32_t kLaneMargin = 150; // twips kept free at the left and top of a lane
 
-// Fixes the kind of the series and a centre for every target. False when ten attempts
-// could not keep one player's targets apart; the series then holds what the last attempt left.
+// Fixes the kind of the series and a centre for every target. False when the lanes are too
+// small for the kind, or when ten attempts could not keep one player's targets apart; the
+// series then holds what the last attempt left, if any.
 bool placeTargets(const PlacementField& field, platform::RandomSource& random, Series& series);
 
 // Random kind: r x 40 rounded, below 10 Unifight, below 20 Euro, below 30 circle, else square.

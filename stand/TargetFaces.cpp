@@ -70,30 +70,29 @@ uint32_t circleAndSquareColour(uint32_t standBackColor)
 
 void Draw_Unifight(DrawingSurface& surface, const Base& base, int32_t x, int32_t y)
 {
-    const CorrectedCentimetre cm = correctedCentimetre(base);
+    const FaceCentimetre cm = faceCentimetre(base);
     for (const BoxZone& zone : kUnifightZones)
-        box(surface, x, y, roundToInt32(zone.halfWidthCm * cm.kx), roundToInt32(zone.halfHeightCm * cm.ky),
-            zone.colour);
+        box(surface, x, y, faceLength(zone.halfWidthCm, cm.kx), faceLength(zone.halfHeightCm, cm.ky), zone.colour);
 }
 
 void Draw_Euro(DrawingSurface& surface, const Base& base, int32_t x, int32_t y)
 {
-    const CorrectedCentimetre cm = correctedCentimetre(base);
+    const FaceCentimetre cm = faceCentimetre(base);
     SolidFill fill(surface);
     for (const RingZone& zone : kEuroZones)
-        fill.zone(x, y, roundToInt32(zone.radiusCm * cm.kx), zone.colour);
+        fill.zone(x, y, faceLength(zone.radiusCm, cm.kx), zone.colour);
 }
 
 void Draw_Krug(DrawingSurface& surface, const Base& base, int32_t x, int32_t y)
 {
-    const CorrectedCentimetre cm = correctedCentimetre(base);
+    const FaceCentimetre cm = faceCentimetre(base);
     SolidFill fill(surface);
     fill.zone(x, y, roundToInt32(base.CircleSize * cm.kx / 2), circleAndSquareColour(base.StandBackColor));
 }
 
 void Draw_Kvadrat(DrawingSurface& surface, const Base& base, int32_t x, int32_t y)
 {
-    const CorrectedCentimetre cm = correctedCentimetre(base);
+    const FaceCentimetre cm = faceCentimetre(base);
     box(surface, x, y, roundToInt32(base.CircleSize * cm.kx / 2), roundToInt32(base.CircleSize * cm.ky / 2),
         circleAndSquareColour(base.StandBackColor));
 }

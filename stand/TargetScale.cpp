@@ -3,6 +3,8 @@
 #include "platform/Units.h"
 #include "settings/Base.h"
 
+#include <algorithm>
+
 using units::roundToInt32;
 
 namespace {
@@ -51,7 +53,7 @@ TargetSizes targetSizes(const Base& base)
     };
     TargetSizes sizes;
     sizes.UnifightHalfW = half(16);
-    sizes.UnifightHalfH = half(18);
+    sizes.UnifightHalfH = std::max(half(18), faceLength(18, faceCentimetre(base).ky));
     sizes.EuroRadius = half(25);
     sizes.KrugSize = roundToInt32(double(base.CircleSize) * scaleX * base.TargetZoom / 100);
     return sizes;
@@ -59,16 +61,24 @@ TargetSizes targetSizes(const Base& base)
 
 CorrectedCentimetre correctedCentimetre(const Base& base)
 {
-    return {static_cast<float>(double(base.ScaleX) * base.TargetZoom / 100),
-            static_cast<float>(double(base.ScaleY) * base.TargetZoom / 100)};
+    return {double(base.ScaleX) * base.TargetZoom / 100, double(base.ScaleY) * base.TargetZoom / 100};
+}
+
+FaceCentimetre faceCentimetre(const Base& base)
+{
+    const CorrectedCentimetre cm = correctedCentimetre(base);
+    return {static_cast<float>(cm.kx), static_cast<float>(cm.ky)};
+}
+
+int32_t faceLength(int centimetres, float corrected)
+{
+    return roundToInt32(centimetres * corrected);
 }
 
 Spans targetSpans(const Base& base, const TargetSizes& sizes)
 {
     const CorrectedCentimetre cm = correctedCentimetre(base);
-    const auto span = [](float centimetre, int32_t half) {
-        return roundToInt32(double(centimetre) + 2 * half);
-    };
+    const auto span = [](double centimetre, int32_t half) { return roundToInt32(centimetre + 2 * half); };
     return {span(cm.kx, sizes.UnifightHalfW), span(cm.ky, sizes.UnifightHalfH), span(cm.kx, sizes.EuroRadius),
             span(cm.kx, sizes.KrugSize)};
 }

@@ -20,7 +20,9 @@ QString calibrationFaultMessage(CalibrationFault fault);
 // Twips of the calibration lines over their measured lengths in centimetres.
 void computeScale(Base& base, double horizontalLineTwips, double verticalLineTwips);
 
-// Reserved around a target's centre; all four taken with the horizontal scale.
+// Reserved around a target's centre, taken with the horizontal scale; the Unifight
+// half-height is never less than the face drawn with the vertical one, so that a tall
+// calibration cannot draw one player's Unifight faces over each other.
 struct TargetSizes {
     int32_t UnifightHalfW = 0;
     int32_t UnifightHalfH = 0;
@@ -41,8 +43,19 @@ Spans targetSpans(const Base& base, const TargetSizes& sizes);
 
 // One centimetre at the operator's zoom, across and down.
 struct CorrectedCentimetre {
+    double kx = 0;
+    double ky = 0;
+};
+
+CorrectedCentimetre correctedCentimetre(const Base& base);
+
+// The drawn faces hold the corrected centimetre as 32-bit floats.
+struct FaceCentimetre {
     float kx = 0;
     float ky = 0;
 };
 
-CorrectedCentimetre correctedCentimetre(const Base& base);
+FaceCentimetre faceCentimetre(const Base& base);
+
+// A drawn length of whole centimetres, in twips.
+int32_t faceLength(int centimetres, float corrected);
