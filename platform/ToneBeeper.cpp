@@ -20,6 +20,8 @@ constexpr int kFadeSamples = 220; // 5 ms in and out, so the tone starts and end
 // The sink reports idle when it has taken the data, not when it has played it.
 constexpr int kKeepAliveMs = 500;
 
+} // namespace
+
 QByteArray sineTone(int frequencyHz, int durationMs)
 {
     const int count = kSampleRate * durationMs / 1000;
@@ -31,8 +33,6 @@ QByteArray sineTone(int frequencyHz, int durationMs)
     }
     return bytes;
 }
-
-} // namespace
 
 ToneBeeper::ToneBeeper(QObject* parent)
     : QObject(parent)

@@ -1,0 +1,150 @@
+#include "platform/ScriptedPlatform.h"
+#include "stand/Calibration.h"
+#include "stand/frmStend.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+struct Stand {
+    Stand() { SetDefaults(base, std::nullopt); }
+    // Starts a show, then gives the window a size of its own; well spread random numbers.
+    void start(QSize size = {1920, 1080})
+    {
+        p.randomNumbers.script({0.1, 0.1, 0.9, 0.9, 0.5, 0.5, 0.9, 0.1, 0.1, 0.9, 0.3, 0.6});
+        w.show();
+        w.knGoClick();
+        w.setWindowState(Qt::WindowNoState);
+        w.resize(size);
+    }
+    // '.' ticks, other characters are typed. Logs '|' and the caption per tick, then b (a beep),
+    // N (a new series), * (a series on the stand), P (the prompt for Space instead of the caption).
+    QString play(const char* script)
+    {
+        QString log;
+        for (const QImage blank = w.surface().image(); *script; ++script) {
+            const size_t beeps = p.beeps.size();
+            const long long draws = p.randomNumbers.draws;
+            *script == '.' ? w.tikTimer() : QTest::keyClick(&w, *script);
+            if (*script == '.')
+                log += u'|' + w.labTimer()->text() + (p.beeps.size() > beeps ? "b" : "") +
+                       (p.randomNumbers.draws > draws ? "N" : "") + (w.surface().image() == blank ? "" : "*") +
+                       (w.LabMSG()->isVisible() && !w.labTimer()->isVisible() ? "P" : "");
+        }
+        return log;
+    }
+    Base base;
+    platform::ScriptedPlatform p;
+    frmStend w{base, p};
+};
+
+class TestShow : public QObject {
+    Q_OBJECT
+private slots:
+    void cycle_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<int>("pause"); // 0: until Space
+        QTest::addColumn<QString>("log");
+        QTest::newRow("series of 2 s, pauses of 3 s") << "........." << 3 << "|2|1b|0N*|1*|0|2|1b|0N*|1*";
+        QTest::newRow("a pause of 1 s has no beep") << "........" << 1 << "|2|1b|0N*|1*|0|0N*|1*|0";
+        QTest::newRow("Space: the series again, then on") << "....... ...." << 0 << "|2|1b|0N*|1*|0P|*P|*P||2|1b|0N*";
+        QTest::newRow("other keys wait for Space") << ".....a. .a. ." << 0 << "|2|1b|0N*|1*|0P|P|*P|*P|";
+    }
+    void cycle()
+    {
+        Stand s;
+        QFETCH(QString, script);
+        QFETCH(int, pause);
+        s.base.PauseMode = pause ? PauseCode::Fixed : PauseCode::Keys;
+        s.base.PauseTime = int16_t(pause);
+        s.base.ShowTime = 2;
+        s.base.TargetsPerPlayer = 0;
+        s.start();
+        QTEST(s.play(qPrintable(script)), "log");
+        QVERIFY(s.p.beeps[0].frequencyHz == 500 && s.p.beeps[0].durationMs == 300);
+        QVERIFY(s.p.boxes.size() == (pause ? 0 : 1) && (pause || s.p.boxes[0].prompt == keyPauseNotice()));
+    }
+
+    void window()
+    {
+        Stand s;
+        frmStend& w = s.w;
+        QVERIFY(w.windowTitle() == " Quorrin" && w.testAttribute(Qt::WA_OpaquePaintEvent) && w.LabMSG()->isHidden());
+        QVERIFY(w.focusPolicy() == Qt::StrongFocus && w.tik().timerType() == Qt::PreciseTimer);
+        QVERIFY(!w.line(LineId::MenBorder).visible && w.surface().size() == w.size() && w.knGo()->font().bold());
+        QVERIFY(w.labTimer()->font().bold() && w.labTimer()->alignment() == (Qt::AlignHCenter | Qt::AlignTop));
+        QVERIFY(w.knGo()->autoDefault() && w.knGo()->font().pointSizeF() == 12);
+        QCOMPARE(w.LabMSG()->text(), QStringLiteral("Зафиксируйте результаты и нажмите пробел"));
+        QCOMPARE(w.labTimer()->palette().color(QPalette::WindowText), QColor(192, 192, 0));
+
+        w.setBackColor(0x808080);
+        w.surface().filledBox(150, 150, 300, 300, 0x0000FF);
+        w.line(LineId::BorderTop).visible = false;
+        w.show();
+        w.resize(1920, 1080);
+        for (QWidget* c :
+             std::initializer_list<QWidget*>{w.LabMSG(), w.labTimer(), w.knGo(), w.knKalibrovka(), w.knStopKalibr()})
+            QVERIFY(qAbs(c->geometry().center().x() - 960) <= 1 && c->width() > 100);
+        QVERIFY(w.twipsGeometry(w.labTimer()).top == 15 && w.twipsGeometry(w.LabMSG()).top == 15 && !w.close());
+        QVERIFY(w.LabExit(1)->geometry().right() == 1919 && w.surface().size() == QSize(1920, 1080));
+        QVERIFY(w.line(LineId::MenBorder).ends == w.lanes().MenBorder && w.line(LineId::MenBorder).visible);
+        QVERIFY(w.line(LineId::MenBorder2).ends == w.lanes().MenBorder2 && w.line(LineId::MenBorder2).visible);
+        const QImage i = w.grab().toImage();
+        QVERIFY(i.pixel(12, 12) == 0xFFFF0000 && i.pixel(432, 200) == 0xFFFFFFFF && i.pixel(500, 108) == 0xFF00FF00);
+        QVERIFY(i.pixel(958, 500) == 0xFF808080 && i.pixel(959, 500) == 0xFF80FFFF && i.pixel(960, 500) == 0xFF80FFFF);
+        QCOMPARE(i.pixel(961, 500), 0xFF808080);
+
+        // The show: the scale from the cross's 5000 twips measured as 725 and 765 mm, light ink on grey.
+        w.cycle().TikCount = 50;
+        w.cycle().PlaceBusy = true;
+        w.knGo()->click();
+        QVERIFY(w.knGo()->isHidden() && w.knKalibrovka()->isHidden() && w.windowState() & Qt::WindowMaximized);
+        QVERIFY(w.tik().isActive() && w.tik().interval() == 1000 && !w.cycle().PlaceBusy);
+        QVERIFY(s.base.NextTick == 3 && w.cycle().SecLeft == 3 && s.p.randomNumbers.seeds == 1);
+        QVERIFY(qFuzzyCompare(s.base.ScaleX, 5000 / 72.5f) && qFuzzyCompare(s.base.ScaleY, 5000 / 76.5f));
+        QVERIFY(w.sizes().EuroRadius == 1724 && w.spans().KrugSpan > 0 &&
+                w.surface().image().pixel(12, 12) == 0xFF808080);
+        QVERIFY(w.line(LineId::BorderLeft).colour == 0xF0F0F0u && w.line(LineId::MenBorder).colour == 0xFFFF80u);
+        QCOMPARE(w.labTimer()->palette().color(QPalette::WindowText), QColor(255, 255, 0));
+
+        // Esc pauses the show while it asks and No resumes it; a close mark asks as it runs, and Yes hides.
+        bool running = true, busy = false;
+        s.p.whileBoxOpen = [&](const platform::ShownBox&) {
+            running = w.tik().isActive(), busy = w.cycle().PlaceBusy;
+        };
+        QTest::keyClick(&w, Qt::Key_Escape);
+        QVERIFY(!running && w.tik().isActive() && w.cycle().LastKey == 27 && w.isVisible());
+        s.p.answers = {platform::Answer::Yes};
+        QTest::mouseClick(w.LabExit(1), Qt::LeftButton);
+        QVERIFY(running && !w.isVisible() && !w.tik().isActive() && s.p.answers.empty() && s.p.boxes.size() == 2);
+
+        // Euro faces larger than their lane: an error while the show is held, then the window hides.
+        s.base.TargetZoom = 150;
+        s.base.TargetType = TargetCode::Euro;
+        s.start({687, 437});
+        s.play("...");
+        QVERIFY(busy && !w.isVisible() && !w.tik().isActive() && s.p.boxes.size() == 3);
+        QVERIFY(s.p.boxes[2].prompt == placementFailureMessage() && s.p.boxes[2].icon == platform::Icon::Error);
+    }
+
+    void calibration()
+    {
+        Stand s;
+        s.w.show();
+        s.w.line(LineId::MenBorder).visible = true;
+        s.w.line(LineId::kalibr_H).visible = s.w.line(LineId::Kalibr_W).visible = false;
+        s.w.knKalibrovka()->click();
+        QVERIFY(s.w.knGo()->isHidden() && s.w.knKalibrovka()->isHidden() && !s.w.line(LineId::MenBorder).visible);
+        // Both 5000 twips long, the vertical one 500 twips right of the middle; halves of odd sizes kept.
+        QCOMPARE(s.w.line(LineId::kalibr_H).ends, (LineEnds{5652.5, 777.5, 5652.5, 5777.5}));
+        QCOMPARE(s.w.line(LineId::Kalibr_W).ends, (LineEnds{2652.5, 3277.5, 7652.5, 3277.5}));
+        QVERIFY(s.w.surface().backColor() == 0x008080u && s.w.line(LineId::kalibr_H).visible &&
+                s.w.line(LineId::Kalibr_W).visible);
+        QVERIFY(s.p.boxes.size() == 1 && s.p.boxes[0].prompt == calibrationInstructions());
+        QCOMPARE(s.p.boxes[0].icon, platform::Icon::Information);
+    }
+};
+
+QTEST_MAIN(TestShow)
+#include "tst_show.moc"
