@@ -1,5 +1,5 @@
-// Draws the three pictures the program ships with: the settings window's
-// background, the window icon and the pointer shown over the maker's link.
+// Draws the pictures the program ships with: the settings window's background, the
+// window icon and its larger menu sizes, and the pointer shown over the maker's link.
 //
 // Usage: make_art OUTDIR [ADDRESS]   (ADDRESS defaults to quorrin.example.org)
 //
@@ -149,14 +149,16 @@ QImage makeBackground(const QString& address)
     return img;
 }
 
-QImage makeIcon()
+// The icon is designed on a 32-pixel grid and drawn at any size from it: the window
+// icon and the desktop's menu icons are one picture.
+QImage makeIcon(int side)
 {
-    // Rendered smooth, then snapped to a fixed palette so it stays within 16 colours.
-    QImage img(32, 32, QImage::Format_ARGB32);
+    QImage img(side, side, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     {
         QPainter p(&img);
         p.setRenderHint(QPainter::Antialiasing);
+        p.scale(side / 32.0, side / 32.0);
         const QPointF c(16.0, 16.0);
         const std::array<Ring, 5> rings{{{15.5, {20, 20, 20}},
                                          {14.5, {205, 30, 30}},
@@ -177,6 +179,9 @@ QImage makeIcon()
         p.setBrush(QColor(112, 72, 40));
         p.drawRoundedRect(QRectF(7.5, -2.0, 7.0, 4.0), 1.5, 1.5);
     }
+    if (side > 32)
+        return img; // large enough for smooth edges
+    // The window icon is snapped to a fixed palette so that it stays within 16 colours.
     // Clear, the rim fading out, the ring colours, their blends and the knife.
     const QList<QRgb> palette{
         qRgba(0, 0, 0, 0),   qRgba(20, 20, 20, 90), qRgba(20, 20, 20, 180),                    //
@@ -253,7 +258,10 @@ int main(int argc, char** argv)
     const QString dir = args.at(1);
     const QString address = args.size() == 3 ? args.at(2) : QStringLiteral("quorrin.example.org");
 
-    const bool ok = save(makeBackground(address), dir, "background.png") && save(makeIcon(), dir, "quorrin-icon.png") &&
-                    save(makePointer(), dir, "link-hand.png");
+    bool ok = save(makeBackground(address), dir, "background.png") && save(makeIcon(32), dir, "quorrin-icon.png") &&
+              save(makePointer(), dir, "link-hand.png");
+    // The menu icons of the desktop's hicolor theme; 32 pixels is the window icon itself.
+    for (int side : {48, 64, 128, 256})
+        ok = ok && save(makeIcon(side), dir, qPrintable(QStringLiteral("quorrin-icon-%1.png").arg(side)));
     return ok ? 0 : 1;
 }
