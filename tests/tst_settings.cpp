@@ -116,9 +116,12 @@ private slots:
     {
         QCOMPARE(settings(), QStringLiteral("2 3 0 0 5 5 30 725 765 100 10 20 0 8421504"));
         QCOMPARE(child<QComboBox>("cmbPause")->currentText(), QStringLiteral("50")); // copied only by OK
+        for (const auto& [name, text] :
+             {std::pair("txtTargetZoom", "80"), {"txtOtstup_H", "12"}, {"txtOtstup_D", "15"}, {"txtMenInterval", "7"}})
+            child<QLineEdit>(name)->setText(QLatin1String(text));
         leaveStandWhenOpen();
         QTest::keyClick(m_cfg, Qt::Key_Return); // presses OK
-        QCOMPARE(settings(), QStringLiteral("2 3 0 0 5 5 50 725 765 100 10 20 0 8421504"));
+        QCOMPARE(settings(), QStringLiteral("2 3 0 0 5 5 50 725 765 80 12 15 7 8421504"));
         QCOMPARE(prompts(), QStringList{QStringLiteral("Прекратить отображение мишеней?")}); // the stand's only
         frmStend* stand = m_cfg->stand();
         QVERIFY(stand && !stand->isVisible());
@@ -249,6 +252,8 @@ private slots:
         child<QLineEdit>("txtDx")->setText(QStringLiteral("500"));
         child<QLineEdit>("txtTargetZoom")->setText(QStringLiteral("80"));
         QTest::keyClicks(child("cmbKrug"), QStringLiteral("9"));
+        for (const char* name : {"optMenKol0", "optTargetKol0"}) // away from the recommended choices
+            child<QRadioButton>(name)->click();
         QTest::mouseClick(child("knDef"), Qt::LeftButton);
         QVERIFY(m_cfg->ApplySettings());
         QCOMPARE(settings(), QStringLiteral("2 3 0 0 7 8 30 725 765 100 10 20 0 4210752")); // the colour stays
