@@ -32,6 +32,7 @@ private slots:
         QVERIFY2(qAbs(crossings - 2 * hz * ms / 1000) <= 2, qPrintable(QString::number(crossings)));
         QVERIFY(peak > 16000 && peak < 16384);                             // half of full scale
         QVERIFY(qAbs(samples[0]) < 100 && qAbs(samples[count - 1]) < 100); // no click at either end
+        QVERIFY(qAbs(samples[count - 11]) <= 16384 * 10 / 220);            // faded out over 5 ms
         QVERIFY(firstLoud > 150 && firstLoud < 300);                       // faded in over 5 ms
     }
 };
