@@ -224,6 +224,8 @@ def main() -> int:
     parser.add_argument("--include-tables", action="store_true", help="also mutate the rows of design tables")
     parser.add_argument("--work", type=Path, default=Path("/tmp/quorrin-mutants"), help="private copy and build")
     parser.add_argument("--list", action="store_true", help="print every candidate site and their count, then exit")
+    parser.add_argument("--only", type=re.compile, metavar="REGEX",
+                        help="of the sample, plant only the faults whose description matches (to re-run survivors)")
     args = parser.parse_args()
 
     files = program_files()
@@ -265,6 +267,8 @@ def main() -> int:
     print(f"Unmutated: built and passing ({time.monotonic() - started:.0f} s).", flush=True)
 
     chosen = random.Random(args.seed).sample(sites, min(args.count, len(sites)))
+    if args.only:
+        chosen = [s for s in chosen if args.only.search(s.describe())]
     report = [f"Quorrin mutants: seed {args.seed}, {len(chosen)} of {len(sites)} sites"
               f"{' (tables included)' if args.include_tables else ''}", ""]
     results, started = {"killed": [], "survived": [], "did not build": []}, time.monotonic()
