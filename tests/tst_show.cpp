@@ -1,10 +1,12 @@
+#include "platform/QtPlatform.h"
 #include "platform/ScriptedPlatform.h"
 #include "stand/Calibration.h"
 #include "stand/frmStend.h"
 
-#include <QLabel>
-#include <QPushButton>
 #include <QTest>
+#include <QtWidgets>
+
+using namespace platform;
 
 struct Stand {
     Stand() { SetDefaults(base, std::nullopt); }
@@ -34,7 +36,7 @@ struct Stand {
         return log;
     }
     Base base;
-    platform::ScriptedPlatform p;
+    ScriptedPlatform p;
     frmStend w{base, p};
 };
 
@@ -56,10 +58,8 @@ private slots:
         Stand s;
         QFETCH(QString, script);
         QFETCH(int, pause);
-        s.base.PauseMode = pause ? PauseCode::Fixed : PauseCode::Keys;
-        s.base.PauseTime = int16_t(pause);
-        s.base.ShowTime = 2;
-        s.base.TargetsPerPlayer = 0;
+        std::tie(s.base.PauseMode, s.base.PauseTime, s.base.ShowTime, s.base.TargetsPerPlayer) =
+            std::tuple(pause ? PauseCode::Fixed : PauseCode::Keys, int16_t(pause), int16_t(2), 0);
         s.start();
         QTEST(s.play(qPrintable(script)), "log");
         QVERIFY(s.p.beeps[0].frequencyHz == 500 && s.p.beeps[0].durationMs == 300);
@@ -71,6 +71,7 @@ private slots:
         Stand s;
         frmStend& w = s.w;
         QVERIFY(w.windowTitle() == " Quorrin" && w.testAttribute(Qt::WA_OpaquePaintEvent) && w.LabMSG()->isHidden());
+        QVERIFY(!w.knGo()->isHidden() && w.findChild<QLabel*>("LabExit1") == w.LabExit(1));
         QVERIFY(w.focusPolicy() == Qt::StrongFocus && w.tik().timerType() == Qt::PreciseTimer);
         QVERIFY(!w.line(LineId::MenBorder).visible && w.surface().size() == w.size() && w.knGo()->font().bold());
         QVERIFY(w.labTimer()->font().bold() && w.labTimer()->alignment() == (Qt::AlignHCenter | Qt::AlignTop));
@@ -110,39 +111,69 @@ private slots:
 
         // Esc pauses the show while it asks and No resumes it; a close mark asks as it runs, and Yes hides.
         bool running = true, busy = false;
-        s.p.whileBoxOpen = [&](const platform::ShownBox&) {
+        s.p.whileBoxOpen = [&](const ShownBox&) {
             running = w.tik().isActive(), busy = w.cycle().PlaceBusy;
         };
         QTest::keyClick(&w, Qt::Key_Escape);
         QVERIFY(!running && w.tik().isActive() && w.cycle().LastKey == 27 && w.isVisible());
-        s.p.answers = {platform::Answer::Yes};
+        s.p.answers = {Answer::Yes};
         QTest::mouseClick(w.LabExit(1), Qt::LeftButton);
         QVERIFY(running && !w.isVisible() && !w.tik().isActive() && s.p.answers.empty() && s.p.boxes.size() == 2);
 
+        // A calibration out of range: its message, and no show.
+        s.base.KalibrDx = 5;
+        s.start();
+        QVERIFY(!w.isVisible() && !w.tik().isActive() && s.p.boxes.size() == 3 && s.p.boxes[2].icon == Icon::Error);
+        QCOMPARE(s.p.boxes[2].prompt, calibrationFaultMessage(CalibrationFault::Width));
+        s.base.KalibrDx = 725;
+
         // Euro faces larger than their lane: an error while the show is held, then the window hides.
-        s.base.TargetZoom = 150;
-        s.base.TargetType = TargetCode::Euro;
+        s.base.TargetZoom = 150, s.base.TargetType = TargetCode::Euro;
         s.start({687, 437});
         s.play("...");
-        QVERIFY(busy && !w.isVisible() && !w.tik().isActive() && s.p.boxes.size() == 3);
-        QVERIFY(s.p.boxes[2].prompt == placementFailureMessage() && s.p.boxes[2].icon == platform::Icon::Error);
+        QVERIFY(busy && !w.isVisible() && !w.tik().isActive() && s.p.boxes.size() == 4);
+        QVERIFY(s.p.boxes[3].prompt == placementFailureMessage() && s.p.boxes[3].icon == Icon::Error);
     }
 
     void calibration()
     {
         Stand s;
-        s.w.show();
-        s.w.line(LineId::MenBorder).visible = true;
-        s.w.line(LineId::kalibr_H).visible = s.w.line(LineId::Kalibr_W).visible = false;
-        s.w.knKalibrovka()->click();
-        QVERIFY(s.w.knGo()->isHidden() && s.w.knKalibrovka()->isHidden() && !s.w.line(LineId::MenBorder).visible);
+        frmStend& w = s.w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.line(LineId::MenBorder).visible = true;
+        w.line(LineId::kalibr_H).visible = w.line(LineId::Kalibr_W).visible = false;
+        w.knKalibrovka()->click();
+        QVERIFY(w.knGo()->isHidden() && w.knKalibrovka()->isHidden() && !w.line(LineId::MenBorder).visible);
+        QTRY_COMPARE(w.screen()->grabWindow(w.winId()).toImage().pixel(5, w.height() - 5), 0xFF808000); // repainted
         // Both 5000 twips long, the vertical one 500 twips right of the middle; halves of odd sizes kept.
-        QCOMPARE(s.w.line(LineId::kalibr_H).ends, (LineEnds{5652.5, 777.5, 5652.5, 5777.5}));
-        QCOMPARE(s.w.line(LineId::Kalibr_W).ends, (LineEnds{2652.5, 3277.5, 7652.5, 3277.5}));
-        QVERIFY(s.w.surface().backColor() == 0x008080u && s.w.line(LineId::kalibr_H).visible &&
-                s.w.line(LineId::Kalibr_W).visible);
-        QVERIFY(s.p.boxes.size() == 1 && s.p.boxes[0].prompt == calibrationInstructions());
-        QCOMPARE(s.p.boxes[0].icon, platform::Icon::Information);
+        QCOMPARE(w.line(LineId::kalibr_H).ends, (LineEnds{5652.5, 777.5, 5652.5, 5777.5}));
+        QCOMPARE(w.line(LineId::Kalibr_W).ends, (LineEnds{2652.5, 3277.5, 7652.5, 3277.5}));
+        QVERIFY(w.surface().backColor() == 0x008080u && w.line(LineId::kalibr_H).visible &&
+                w.line(LineId::Kalibr_W).visible);
+        QVERIFY(s.p.boxes.size() == 1 && s.p.boxes[0].prompt == calibrationInstructions() &&
+                s.p.boxes[0].icon == Icon::Information);
+    }
+
+    // The system's box: title, text, icon, buttons with the default marked, the Esc button, and the answer.
+    void realMessageBoxes()
+    {
+        QtPlatform real;
+        for (auto [buttons, byDefault, key, seen] : {std::tuple{Buttons::Ok, Answer::Ok, Qt::Key_Return, "3 OK* OK 0"},
+                                                     {Buttons::YesNo, Answer::Yes, Qt::Key_Escape, "3 Да* Нет Нет 2"},
+                                                     {Buttons::YesNo, Answer::No, Qt::Key_Enter, "3 Да Нет* Нет 2"}}) {
+            QString shown;
+            QTimer::singleShot(0, this, [&, key = key] { // clang 14 captures no structured bindings
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                shown = box->windowTitle() + u'/' + box->text() + u'/' + QString::number(box->icon());
+                for (QAbstractButton* button : box->buttons())
+                    shown += u' ' + button->text() + (button == box->defaultButton() ? "*" : "");
+                shown += u' ' + box->escapeButton()->text();
+                QTest::keyClick(box, key);
+            });
+            shown += u' ' + QString::number(int(real.messageBox(nullptr, "?", buttons, Icon::Error, byDefault)));
+            QCOMPARE(shown, platform::messageBoxTitle() + "/?/" + seen);
+        }
     }
 };
 
