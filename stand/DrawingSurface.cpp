@@ -30,14 +30,21 @@ void DrawingSurface::filledBox(int32_t x1, int32_t y1, int32_t x2, int32_t y2, u
 
 void DrawingSurface::circle(int32_t x, int32_t y, int32_t radius, uint32_t outline)
 {
-    const double r = toPixels(radius);
-    if (r <= 0)
+    ellipse(x, y, radius, radius, outline);
+}
+
+void DrawingSurface::ellipse(int32_t x, int32_t y, int32_t radiusAcross, int32_t radiusDown, uint32_t outline)
+{
+    const double across = toPixels(radiusAcross);
+    const double down = toPixels(radiusDown);
+    if (across <= 0 || down <= 0)
         return;
     std::optional<QColor> fill;
     if (m_fillStyle == FillStyle::Solid)
         fill = colourFromBgr(m_fillColor);
     // The 1-pixel outline is centred on the path: half a pixel in keeps the disc exactly 2r pixels across.
-    m_shapes.push_back(Circle{QPointF(toPixels(x), toPixels(y)), r - 0.5, colourFromBgr(outline), fill});
+    m_shapes.push_back(
+        Ellipse{QPointF(toPixels(x), toPixels(y)), QSizeF(across - 0.5, down - 0.5), colourFromBgr(outline), fill});
 }
 
 void DrawingSurface::paint(QPainter& painter) const
@@ -48,11 +55,11 @@ void DrawingSurface::paint(QPainter& painter) const
             painter.setRenderHint(QPainter::Antialiasing, false);
             painter.fillRect(box->pixels, box->colour);
         } else {
-            const Circle& circle = std::get<Circle>(shape);
+            const Ellipse& ellipse = std::get<Ellipse>(shape);
             painter.setRenderHint(QPainter::Antialiasing, true);
-            painter.setPen(QPen(circle.outline, 1.0));
-            painter.setBrush(circle.fill ? QBrush(*circle.fill) : QBrush(Qt::NoBrush));
-            painter.drawEllipse(circle.centre, circle.radius, circle.radius);
+            painter.setPen(QPen(ellipse.outline, 1.0));
+            painter.setBrush(ellipse.fill ? QBrush(*ellipse.fill) : QBrush(Qt::NoBrush));
+            painter.drawEllipse(ellipse.centre, ellipse.radii.width(), ellipse.radii.height());
         }
     }
     painter.restore();

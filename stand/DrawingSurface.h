@@ -39,6 +39,8 @@ public:
     // Radius measured across; the outline 1 pixel wide, the interior painted with the
     // fill colour only while the fill style is solid.
     void circle(int32_t x, int32_t y, int32_t radius, uint32_t outline);
+    // The same with a radius of its own down: round on the stand when the projection is not square.
+    void ellipse(int32_t x, int32_t y, int32_t radiusAcross, int32_t radiusDown, uint32_t outline);
 
     FillStyle fillStyle() const { return m_fillStyle; }
     void setFillStyle(FillStyle style) { m_fillStyle = style; }
@@ -56,14 +58,14 @@ private:
         QRect pixels;
         QColor colour;
     };
-    struct Circle {
+    struct Ellipse {
         QPointF centre;
-        double radius; // pixels, to the middle of the outline
+        QSizeF radii; // pixels, to the middle of the outline
         QColor outline;
         std::optional<QColor> fill;
     };
 
-    std::vector<std::variant<Box, Circle>> m_shapes;
+    std::vector<std::variant<Box, Ellipse>> m_shapes;
     QSize m_size;
     double m_twipsPerPixel;
     uint32_t m_backColor = 0;

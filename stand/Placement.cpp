@@ -21,13 +21,13 @@ Reserve reserveFor(TargetCode code, const TargetSizes& size, const Spans& span)
     case TargetCode::Unifight:
         return {size.UnifightHalfW, size.UnifightHalfH, span.UnifightSpanW, span.UnifightSpanH};
     case TargetCode::Euro:
-        return {size.EuroRadius, size.EuroRadius, span.EuroSpan, span.EuroSpan};
+        return {size.EuroRadius, size.EuroHalfH, span.EuroSpan, span.EuroSpanH};
     case TargetCode::Krug:
     case TargetCode::Kvadrat:
     case TargetCode::Random:
         break;
     }
-    return {size.KrugSize, size.KrugSize, span.KrugSpan, span.KrugSpan};
+    return {size.KrugSize, size.KrugHalfH, span.KrugSpan, span.KrugSpanH};
 }
 
 // Templated on the random source so that the program's own generator is called directly:

@@ -2,12 +2,9 @@
 
 #include "DrawingSurface.h"
 #include "TargetScale.h"
-#include "platform/Units.h"
 #include "settings/Base.h"
 
 using namespace face_colours;
-using units::roundToInt32;
-
 namespace {
 
 struct BoxZone {
@@ -49,10 +46,10 @@ public:
     SolidFill(const SolidFill&) = delete;
     SolidFill& operator=(const SolidFill&) = delete;
 
-    void zone(int32_t x, int32_t y, int32_t radius, uint32_t colour)
+    void zone(int32_t x, int32_t y, int32_t radiusAcross, int32_t radiusDown, uint32_t colour)
     {
         m_surface.setFillColor(colour);
-        m_surface.circle(x, y, radius, colour);
+        m_surface.ellipse(x, y, radiusAcross, radiusDown, colour);
     }
 
 private:
@@ -80,19 +77,20 @@ void Draw_Euro(DrawingSurface& surface, const Base& base, int32_t x, int32_t y)
     const FaceCentimetre cm = faceCentimetre(base);
     SolidFill fill(surface);
     for (const RingZone& zone : kEuroZones)
-        fill.zone(x, y, faceLength(zone.radiusCm, cm.kx), zone.colour);
+        fill.zone(x, y, faceLength(zone.radiusCm, cm.kx), faceLength(zone.radiusCm, cm.ky), zone.colour);
 }
 
 void Draw_Krug(DrawingSurface& surface, const Base& base, int32_t x, int32_t y)
 {
     const FaceCentimetre cm = faceCentimetre(base);
     SolidFill fill(surface);
-    fill.zone(x, y, roundToInt32(base.CircleSize * cm.kx / 2), circleAndSquareColour(base.StandBackColor));
+    fill.zone(x, y, halfCircleSize(base.CircleSize, cm.kx), halfCircleSize(base.CircleSize, cm.ky),
+              circleAndSquareColour(base.StandBackColor));
 }
 
 void Draw_Kvadrat(DrawingSurface& surface, const Base& base, int32_t x, int32_t y)
 {
     const FaceCentimetre cm = faceCentimetre(base);
-    box(surface, x, y, roundToInt32(base.CircleSize * cm.kx / 2), roundToInt32(base.CircleSize * cm.ky / 2),
+    box(surface, x, y, halfCircleSize(base.CircleSize, cm.kx), halfCircleSize(base.CircleSize, cm.ky),
         circleAndSquareColour(base.StandBackColor));
 }

@@ -51,11 +51,14 @@ TargetSizes targetSizes(const Base& base)
     const auto half = [&](int centimetres) {
         return roundToInt32(scaleX * centimetres * base.TargetZoom / 100);
     };
+    const float ky = faceCentimetre(base).ky;
     TargetSizes sizes;
     sizes.UnifightHalfW = half(16);
-    sizes.UnifightHalfH = std::max(half(18), faceLength(18, faceCentimetre(base).ky));
+    sizes.UnifightHalfH = std::max(half(18), faceLength(18, ky));
     sizes.EuroRadius = half(25);
+    sizes.EuroHalfH = std::max(sizes.EuroRadius, faceLength(25, ky));
     sizes.KrugSize = roundToInt32(double(base.CircleSize) * scaleX * base.TargetZoom / 100);
+    sizes.KrugHalfH = std::max(sizes.KrugSize, halfCircleSize(base.CircleSize, ky));
     return sizes;
 }
 
@@ -75,10 +78,27 @@ int32_t faceLength(int centimetres, float corrected)
     return roundToInt32(centimetres * corrected);
 }
 
+int32_t halfCircleSize(int16_t circleSize, float corrected)
+{
+    return roundToInt32(circleSize * corrected / 2);
+}
+
 Spans targetSpans(const Base& base, const TargetSizes& sizes)
 {
     const CorrectedCentimetre cm = correctedCentimetre(base);
-    const auto span = [](double centimetre, int32_t half) { return roundToInt32(centimetre + 2 * half); };
-    return {span(cm.kx, sizes.UnifightHalfW), span(cm.ky, sizes.UnifightHalfH), span(cm.kx, sizes.EuroRadius),
-            span(cm.kx, sizes.KrugSize)};
+    const auto span = [](double centimetre, int32_t half) {
+        return roundToInt32(centimetre + 2 * half);
+    };
+    // Down, the round faces keep their span across unless the face drawn down needs more.
+    const auto spanDown = [&](int32_t across, int32_t halfDown) {
+        return std::max(across, span(cm.ky, halfDown));
+    };
+    Spans spans;
+    spans.UnifightSpanW = span(cm.kx, sizes.UnifightHalfW);
+    spans.UnifightSpanH = span(cm.ky, sizes.UnifightHalfH);
+    spans.EuroSpan = span(cm.kx, sizes.EuroRadius);
+    spans.EuroSpanH = spanDown(spans.EuroSpan, sizes.EuroHalfH);
+    spans.KrugSpan = span(cm.kx, sizes.KrugSize);
+    spans.KrugSpanH = spanDown(spans.KrugSpan, sizes.KrugHalfH);
+    return spans;
 }

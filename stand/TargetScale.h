@@ -20,22 +20,26 @@ QString calibrationFaultMessage(CalibrationFault fault);
 // Twips of the calibration lines over their measured lengths in centimetres.
 void computeScale(Base& base, double horizontalLineTwips, double verticalLineTwips);
 
-// Reserved around a target's centre, taken with the horizontal scale; the Unifight
-// half-height is never less than the face drawn with the vertical one, so that a tall
-// calibration cannot draw one player's Unifight faces over each other.
+// Reserved around a target's centre, taken with the horizontal scale. Down, the room is
+// never less than the face drawn with the vertical scale, so that a tall calibration cannot
+// draw one player's faces over each other or over the lane's edge.
 struct TargetSizes {
     int32_t UnifightHalfW = 0;
     int32_t UnifightHalfH = 0;
     int32_t EuroRadius = 0;
+    int32_t EuroHalfH = 0;
     int32_t KrugSize = 0; // the circle's full diameter, the square's full side
+    int32_t KrugHalfH = 0;
 };
 
-// Least distances between the centres of one player's targets.
+// Least distances between the centres of one player's targets, across and down.
 struct Spans {
     int32_t UnifightSpanW = 0;
     int32_t UnifightSpanH = 0;
     int32_t EuroSpan = 0;
+    int32_t EuroSpanH = 0;
     int32_t KrugSpan = 0;
+    int32_t KrugSpanH = 0;
 };
 
 TargetSizes targetSizes(const Base& base);
@@ -59,3 +63,5 @@ FaceCentimetre faceCentimetre(const Base& base);
 
 // A drawn length of whole centimetres, in twips.
 int32_t faceLength(int centimetres, float corrected);
+// Half the circle's diameter and the square's side as drawn, in twips.
+int32_t halfCircleSize(int16_t circleSize, float corrected);

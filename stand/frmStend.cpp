@@ -273,8 +273,10 @@ void frmStend::closeEvent(QCloseEvent* event)
 void frmStend::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
-    if (!event->spontaneous())
-        emit hidden();
+    if (event->spontaneous())
+        return;
+    m_idlePointer.stop();
+    emit hidden();
 }
 
 bool frmStend::PrepForm()
@@ -381,7 +383,10 @@ void frmStend::knGoClick()
     m_knGo->hide();
     m_knKalibrovka->hide();
     clearDrawing();
-    showMaximized();
+    // The whole screen, panels and taskbar included: whatever the desktop keeps free would be
+    // projected onto the board. Later showings keep the state.
+    showFullScreen();
+    m_idlePointer.start();
     if (!PrepForm()) {
         hide();
         return;

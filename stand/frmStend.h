@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DrawingSurface.h"
+#include "IdlePointer.h"
 #include "Placement.h"
 #include "ShowCycle.h"
 #include "StandLayout.h"
@@ -59,6 +60,7 @@ public:
     StandLine& line(LineId id) { return m_lines.at(size_t(id)); }
     const StandLine& line(LineId id) const { return m_lines.at(size_t(id)); }
     QTimer& tik() { return m_tik; }
+    IdlePointer& idlePointer() { return m_idlePointer; }
 
     // Position of a control in twips as the layout left it.
     TwipsRect twipsGeometry(const QWidget* control) const;
@@ -131,6 +133,7 @@ private:
     Spans m_spans;
     Series m_series;
     ShowCycle m_cycle;
+    IdlePointer m_idlePointer{this}; // from the start of a show until the window hides
 
     QPushButton* m_knStopKalibr = nullptr;
     QPushButton* m_knKalibrovka = nullptr;

@@ -68,9 +68,10 @@ private slots:
         QTest::addColumn<L>("edges"); // pixels from the centre to each zone's outer edge, across and down
         QTest::newRow("Unifight 32 x 36 cm")
             << 0 << C{kGrey, kWhite, kBlack, kWhite, kBlack} << L{40, 48, 80, 80, 120, 112, 160, 144};
-        QTest::newRow("Euro 50 cm in rings 5 cm apart, round in pixels")
-            << 1 << C{kLight, kBlack, kWhite, kRed, kWhite, kRed} << L{50, 50, 100, 100, 150, 150, 200, 200, 250, 250};
-        QTest::newRow("circle of CircleSize: green on grey") << 2 << C{kGrey, QColor(Qt::green)} << L{25, 25};
+        QTest::newRow("Euro 50 cm in rings 5 cm apart, round on the stand")
+            << 1 << C{kLight, kBlack, kWhite, kRed, kWhite, kRed} << L{50, 40, 100, 80, 150, 120, 200, 160, 250, 200};
+        QTest::newRow("circle of CircleSize: green on grey, round on the stand")
+            << 2 << C{kGrey, QColor(Qt::green)} << L{25, 20};
         QTest::newRow("square of CircleSize: red on light grey, square on the stand")
             << 3 << C{kLight, kRed} << L{25, 20};
     }
@@ -135,25 +136,74 @@ private slots:
 
     void sizesAndSpans_data()
     {
-        QTest::addColumn<QList<int>>("settings"); // dX, dY, zoom, circle
-        QTest::addColumn<QString>("expected");    // half-sizes, then spans: Unifight across and down, Euro, circle
-        QTest::newRow("defaults") << QList{725, 765, 100, 5} << "1103 1241 1724 345 2275 2547 3517 759";
-        QTest::newRow("zoom 150") << QList{725, 765, 150, 5} << "1655 1862 2586 517 3413 3822 5275 1137";
-        QTest::newRow("zoom 50, 15 cm circle") << QList{725, 765, 50, 15} << "552 621 862 517 1138 1275 1758 1068";
-        QTest::newRow("spans in full precision") << QList{424, 765, 53, 5} << "1000 1125 1563 313 2063 2285 3189 689";
-        QTest::newRow("tall cross: drawn height") << QList{765, 725, 100, 5} << "1046 1241 1634 327 2157 2551 3333 719";
+        QTest::addColumn<int>("dx"); // millimetres measured on the cross
+        QTest::addColumn<int>("dy");
+        QTest::addColumn<int>("zoom");
+        QTest::addColumn<int>("circle");
+        // Reserved: Unifight across and down, Euro across and down, circle across and down.
+        QTest::addColumn<QList<int>>("sizes");
+        QTest::addColumn<QList<int>>("spans"); // in the same order
+        QTest::newRow("defaults") << 725 << 765 << 100 << 5 << QList{1103, 1241, 1724, 1724, 345, 345}
+                                  << QList{2275, 2547, 3517, 3517, 759, 759};
+        QTest::newRow("zoom 150") << 725 << 765 << 150 << 5 << QList{1655, 1862, 2586, 2586, 517, 517}
+                                  << QList{3413, 3822, 5275, 5275, 1137, 1137};
+        QTest::newRow("zoom 50, 15 cm circle") << 725 << 765 << 50 << 15 << QList{552, 621, 862, 862, 517, 517}
+                                               << QList{1138, 1275, 1758, 1758, 1068, 1068};
+        QTest::newRow("spans in full precision") << 424 << 765 << 53 << 5 << QList{1000, 1125, 1563, 1563, 313, 313}
+                                                 << QList{2063, 2285, 3189, 3189, 689, 689};
+        QTest::newRow("square cross: the room of the scale across")
+            << 765 << 765 << 100 << 5 << QList{1046, 1176, 1634, 1634, 327, 327}
+            << QList{2157, 2417, 3333, 3333, 719, 719};
+        QTest::newRow("tall cross: the room of the faces drawn down")
+            << 765 << 725 << 100 << 5 << QList{1046, 1241, 1634, 1724, 327, 327}
+            << QList{2157, 2551, 3333, 3517, 719, 723};
+        QTest::newRow("very tall cross: circles drawn down beyond their full size")
+            << 765 << 300 << 100 << 5 << QList{1046, 3000, 1634, 4167, 327, 417}
+            << QList{2157, 6167, 3333, 8501, 719, 1001};
     }
     void sizesAndSpans()
     {
-        QFETCH(QList<int>, settings);
+        QFETCH(int, dx);
+        QFETCH(int, dy);
+        QFETCH(int, zoom);
+        QFETCH(int, circle);
         Base base;
-        const PlacementField f = fieldFor(base, settings[0], settings[1], settings[2], settings[3]);
-        QCOMPARE(base.ScaleX, float(50000.0 / settings[0])); // twips per centimetre
-        QCOMPARE(base.ScaleY, float(50000.0 / settings[1]));
-        QString values;
-        QDebug(&values) << f.sizes.UnifightHalfW << f.sizes.UnifightHalfH << f.sizes.EuroRadius << f.sizes.KrugSize
-                        << f.spans.UnifightSpanW << f.spans.UnifightSpanH << f.spans.EuroSpan << f.spans.KrugSpan;
-        QTEST(values.trimmed(), "expected");
+        const PlacementField f = fieldFor(base, dx, dy, zoom, circle);
+        QCOMPARE(base.ScaleX, float(50000.0 / dx)); // twips per centimetre
+        QCOMPARE(base.ScaleY, float(50000.0 / dy));
+        const TargetSizes& z = f.sizes;
+        const Spans& p = f.spans;
+        QTEST((QList{z.UnifightHalfW, z.UnifightHalfH, z.EuroRadius, z.EuroHalfH, z.KrugSize, z.KrugHalfH}), "sizes");
+        QTEST((QList{p.UnifightSpanW, p.UnifightSpanH, p.EuroSpan, p.EuroSpanH, p.KrugSpan, p.KrugSpanH}), "spans");
+    }
+
+    // In twips, drawn one twip a pixel: round on the stand at the start-up calibration of 725 x 765 mm.
+    void roundFacesAtStartUpCalibration_data()
+    {
+        QTest::addColumn<int>("face");
+        QTest::addColumn<int>("across");
+        QTest::addColumn<int>("down");
+        QTest::newRow("Euro: 2 x round(25 kx) by 2 x round(25 ky)") << 1 << 2 * 1724 << 2 * 1634;
+        QTest::newRow("circle: 2 x round(2.5 kx) by 2 x round(2.5 ky)") << 2 << 2 * 172 << 2 * 163;
+    }
+    void roundFacesAtStartUpCalibration()
+    {
+        QFETCH(int, face);
+        Base base;
+        fieldFor(base, 725, 765);
+        DrawingSurface surface(1);
+        surface.resize({3600, 3600});
+        surface.setBackColor(base.StandBackColor);
+        std::array{Draw_Unifight, Draw_Euro, Draw_Krug, Draw_Kvadrat}[face](surface, base, 1800, 1800);
+        const QImage image = surface.image();
+        const auto extent = [&](QPoint step) {
+            int run = 0;
+            for (int d = -1800; d < 1800; ++d)
+                run += image.pixel(QPoint(1800, 1800) + step * d) != image.pixel(0, 0);
+            return run;
+        };
+        QTEST(extent({1, 0}), "across");
+        QTEST(extent({0, 1}), "down");
     }
     void calibrationLimits()
     {
@@ -167,27 +217,41 @@ private slots:
         const QString h = "Задано некорректное значение калибровки по высоте!";
         QCOMPARE(faults, QStringList({"", "", w, w, w, h, h}));
     }
-    void placedTargetsStayInTheirLanesAndApart_data()
+    void placedFacesStayInTheirLanesAndApart_data()
     {
-        QTest::addColumn<QList<int>>("settings"); // players, targets, kind, dY, interval
-        QTest::newRow("two players, three Unifight, tall cross") << QList{2, 3, 0, 725, 0};
-        QTest::newRow("two players, three Euro, 20 % apart") << QList{2, 3, 1, 765, 20};
-        QTest::newRow("one player, three circles") << QList{1, 3, 2, 765, 0};
-        QTest::newRow("two players, one square each") << QList{2, 0, 3, 765, 10};
+        QTest::addColumn<int>("players");
+        QTest::addColumn<int>("targets"); // as stored: 0 for one, 3 for three
+        QTest::addColumn<TargetCode>("kind");
+        QTest::addColumn<int>("dy"); // millimetres, against 765 across
+        QTest::addColumn<int>("interval");
+        QTest::newRow("two players, three Unifight, tall cross") << 2 << 3 << TargetCode::Unifight << 725 << 0;
+        QTest::newRow("two players, three Euro, tall cross") << 2 << 3 << TargetCode::Euro << 725 << 0;
+        QTest::newRow("two players, three Euro, 20 % apart") << 2 << 3 << TargetCode::Euro << 765 << 20;
+        QTest::newRow("two players, three circles, very tall cross") << 2 << 3 << TargetCode::Krug << 300 << 0;
+        QTest::newRow("one player, three squares, very tall cross") << 1 << 3 << TargetCode::Kvadrat << 300 << 0;
+        QTest::newRow("two players, one square each") << 2 << 0 << TargetCode::Kvadrat << 765 << 10;
     }
-    void placedTargetsStayInTheirLanesAndApart()
+    // The faces as drawn, not the room reserved: 150 twips clear of every lane edge, one player's never touching.
+    void placedFacesStayInTheirLanesAndApart()
     {
-        QFETCH(QList<int>, settings);
+        QFETCH(int, players);
+        QFETCH(int, targets);
+        QFETCH(TargetCode, kind);
+        QFETCH(int, dy);
+        QFETCH(int, interval);
         Base base;
-        PlacementField f = fieldFor(base, 765, settings[3], 100, 5, settings[0], settings[4]);
-        std::tie(f.TargetsPerPlayer, f.TargetType) = std::tuple(settings[1], TargetCode(settings[2]));
-        const size_t k = std::min(settings[2], 2);
-        const int32_t ox = std::array{f.sizes.UnifightHalfW, f.sizes.EuroRadius, f.sizes.KrugSize}[k];
-        const int32_t oy = std::array{f.sizes.UnifightHalfH, f.sizes.EuroRadius, f.sizes.KrugSize}[k];
-        const int32_t sx = std::array{f.spans.UnifightSpanW, f.spans.EuroSpan, f.spans.KrugSpan}[k];
-        const int32_t sy = std::array{f.spans.UnifightSpanH, f.spans.EuroSpan, f.spans.KrugSpan}[k];
+        PlacementField f = fieldFor(base, 765, dy, 100, 5, players, interval);
+        f.TargetsPerPlayer = targets;
+        f.TargetType = kind;
         const FaceCentimetre cm = faceCentimetre(base);
+        const std::map<TargetCode, QSize> drawnHalf{
+            {TargetCode::Unifight, QSize(faceLength(16, cm.kx), faceLength(18, cm.ky))},
+            {TargetCode::Euro, QSize(faceLength(25, cm.kx), faceLength(25, cm.ky))},
+            {TargetCode::Krug, QSize(halfCircleSize(5, cm.kx), halfCircleSize(5, cm.ky))},
+            {TargetCode::Kvadrat, QSize(halfCircleSize(5, cm.kx), halfCircleSize(5, cm.ky))}};
+        const QSize half = drawnHalf.at(kind);
         const int32_t halfGap = (f.lanes.MenInterval + 1) / 2;
+        const int used = targets > 1 ? 3 : 1;
         platform::ClockRandom random;
         random.seed(20261207);
         for (int round = 0; round < 300; ++round) {
@@ -196,20 +260,22 @@ private slots:
             for (int p = 0; p < 2; ++p) {
                 const int32_t left = p == 0 ? f.lanes.ZonaW0 : f.lanes.ZonaW + halfGap;
                 const int32_t right = p == 0 ? f.lanes.ZonaW0 + f.lanes.ZonaW - halfGap : 2 * f.lanes.ZonaW;
+                const QRect lane(QPoint(left + 150, f.lanes.ZonaH0 + 150),
+                                 QPoint(right - 150, f.lanes.ZonaH0 + f.lanes.ZonaH - 150));
                 for (int t = 0; t < 3; ++t) {
                     const Centre c = series.Men[p][t];
-                    if (p >= f.PlayerCount || t >= (f.TargetsPerPlayer > 1 ? 3 : 1)) {
-                        QCOMPARE(c, Centre{}); // never drawn
+                    if (p >= players || t >= used) {
+                        QCOMPARE(c, Centre{}); // never placed
                         continue;
                     }
-                    // 150 twips from the lane's edges, one corrected centimetre more at the right and bottom.
-                    QVERIFY(c.x - ox >= left + 150 && c.x - ox + sx <= right - 150 + 1);
-                    QVERIFY(c.y - oy >= f.lanes.ZonaH0 + 150 && c.y - oy + sy <= f.lanes.ZonaH0 + f.lanes.ZonaH - 149);
+                    const QRect face(QPoint(c.x - half.width(), c.y - half.height()),
+                                     QPoint(c.x + half.width(), c.y + half.height()));
+                    QVERIFY2(lane.contains(face), qPrintable(QDebug::toString(face)));
                     for (int e = 0; e < t; ++e) {
-                        const int32_t dx = std::abs(c.x - series.Men[p][e].x), dy = std::abs(c.y - series.Men[p][e].y);
-                        QVERIFY(dx > sx || dy > sy);
-                        if (f.TargetType == TargetCode::Unifight) // the drawn frames never touch
-                            QVERIFY(dx > 2 * faceLength(16, cm.kx) || dy > 2 * faceLength(18, cm.ky));
+                        const Centre o = series.Men[p][e];
+                        const QRect other(QPoint(o.x - half.width(), o.y - half.height()),
+                                          QPoint(o.x + half.width(), o.y + half.height()));
+                        QVERIFY(!face.intersects(other));
                     }
                 }
             }

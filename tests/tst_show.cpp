@@ -100,7 +100,7 @@ private slots:
         w.cycle().TikCount = 50;
         w.cycle().PlaceBusy = true;
         w.knGo()->click();
-        QVERIFY(w.knGo()->isHidden() && w.knKalibrovka()->isHidden() && w.windowState() & Qt::WindowMaximized);
+        QVERIFY(w.knGo()->isHidden() && w.knKalibrovka()->isHidden() && w.windowState() & Qt::WindowFullScreen);
         QVERIFY(w.tik().isActive() && w.tik().interval() == 1000 && !w.cycle().PlaceBusy);
         QVERIFY(s.base.NextTick == 3 && w.cycle().SecLeft == 3 && s.p.randomNumbers.seeds == 1);
         QVERIFY(qFuzzyCompare(s.base.ScaleX, 5000 / 72.5f) && qFuzzyCompare(s.base.ScaleY, 5000 / 76.5f));
@@ -153,6 +153,50 @@ private slots:
                 w.line(LineId::Kalibr_W).visible);
         QVERIFY(s.p.boxes.size() == 1 && s.p.boxes[0].prompt == calibrationInstructions() &&
                 s.p.boxes[0].icon == Icon::Information);
+    }
+
+    // The whole screen for the show, whatever the desktop keeps free; the design size before it.
+    void showCoversTheScreen()
+    {
+        Stand s;
+        s.w.show();
+        QCOMPARE(s.w.size(), QSize(687, 437));
+        s.w.knGoClick();
+        QVERIFY(s.w.windowState() & Qt::WindowFullScreen);
+        QTRY_COMPARE(s.w.geometry(), s.w.screen()->geometry());
+        QCOMPARE(s.w.lanes().ZonaW, s.w.screen()->geometry().width() * 15 / 2);
+    }
+
+    // Real movements of the mouse; the spell without movement is ended by hand.
+    void pointerKeepsOffTheBoard()
+    {
+        Stand s;
+        frmStend& w = s.w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.idlePointer().idleElapsed();
+        QCOMPARE(w.cursor().shape(), Qt::ArrowCursor); // no show yet
+        w.knGoClick();
+        QVERIFY(w.idlePointer().idleTimer().isActive());
+        QCOMPARE(w.idlePointer().idleTimer().interval(), 3000);
+        QVERIFY(w.idlePointer().idleTimer().isSingleShot());
+        w.idlePointer().idleElapsed();
+        QCOMPARE(w.cursor().shape(), Qt::BlankCursor);
+        QCOMPARE(w.LabExit(0)->cursor().shape(), Qt::BlankCursor);
+        QTest::mouseMove(w.LabExit(0), QPoint(2, 2)); // on the way to a close mark
+        QCOMPARE(w.cursor().shape(), Qt::ArrowCursor);
+        QVERIFY(w.idlePointer().idleTimer().isActive());
+        w.idlePointer().idleElapsed();
+        QTest::mouseMove(&w, QPoint(300, 300));
+        QCOMPARE(w.cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(w.tik().interval(), 1000); // the show's own timer is another
+        QVERIFY(w.tik().isActive());
+        w.idlePointer().idleElapsed();
+        s.p.answers = {Answer::Yes};
+        QTest::keyClick(&w, Qt::Key_Escape);
+        QVERIFY(!w.isVisible());
+        QCOMPARE(w.cursor().shape(), Qt::ArrowCursor); // back for the settings window
+        QVERIFY(!w.idlePointer().idleTimer().isActive());
     }
 
     // The system's box: title, text, icon, buttons with the default marked, the Esc button, and the answer.

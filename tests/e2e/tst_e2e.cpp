@@ -38,8 +38,11 @@ private slots:
 
     void oneEveningOn4K()
     {
-        qputenv("DISPLAY", qgetenv("DISPLAY").split('.')[0] + ".1"), m_windowManager.start("openbox", {"--sm-disable"});
+        // A desktop whose panel keeps the bottom 48 pixels free.
+        qputenv("DISPLAY", qgetenv("DISPLAY").split('.')[0] + ".1");
+        m_windowManager.start("openbox", {"--sm-disable", "--config-file", QUORRIN_PANEL_CONFIG});
         QTRY_VERIFY(xdo("get_num_desktops").toInt() > 0);
+        QTRY_COMPARE(m_4k->availableGeometry().height(), 2160 - 48);
         m_program.start(QUORRIN_BINARY);
         QTRY_VERIFY_WITH_TIMEOUT(holds(kSettings), 15000);
         // Dark teal, one square a player, the key pause, and a tape's dX 400 mm and dY 600 mm (Tab selects all of dY).
@@ -72,7 +75,11 @@ private slots:
         sinceGo.start(), key("Return"); // on "Вперёд!"
         const int w = m_4k->size().width(), h = m_4k->size().height();
         const QList<QRgb> colours{qRgb(0, 64, 64), kGreen, qRgb(128, 255, 255), qRgb(240, 240, 240)};
-        QTRY_VERIFY(shot().pixel(w / 4, h / 2) == colours[0]); // the stand fills the screen
+        QTRY_VERIFY(shot().pixel(w / 4, h / 2) == colours[0]); // the stand fills the screen, panel and all
+        const QString geometry = xdo("getwindowgeometry " + find(kStand));
+        QVERIFY2(geometry.contains("Position: 0,0"), qPrintable(geometry));
+        QVERIFY2(geometry.contains("Geometry: 3840x2160"), qPrintable(geometry));
+        QCOMPARE(where(shot(QRect(0, h - 1, w, 1)), colours[0]).boundingRect(), QRect(0, 0, w, 1));
         // The caption, and the lanes between the unused top tenth and bottom fifth, border lines included.
         const QRect top(0, 0, w, h * 26 / 270), field(0, h / 10, w, h * 7 / 10 + 2),
             prompt(w / 2 - 200, 0, 120, top.height()); // left end of the centred, unscaled prompt, off the digits
@@ -111,6 +118,25 @@ private slots:
         sinceGo.start();
         QTRY_VERIFY_WITH_TIMEOUT(shows(field, kGreen) && shot(field) != series, 5000);
         QCOMPARE_LT(qAbs(sinceGo.elapsed() - 3000), 500);
+
+        // Circles next: round on the board, so 40 cm across and 60 cm down on the 5000 twips make an ellipse.
+        key("Escape");
+        QVERIFY(answer("shift+Tab Return"));
+        QTRY_VERIFY(holds(kSettings));
+        click(340, 176);
+        key("Return");
+        QTRY_VERIFY(holds(kStand));
+        key("Return");
+        QTRY_VERIFY_WITH_TIMEOUT(shows(field, kGreen), 5000);
+        const QImage circles = shot(field).copy(0, 0, w / 2, field.height());
+        circles.save("circles-4k.png");
+        QRect disc; // where green covers more than half a pixel of the teal; white lines have no less red
+        for (int y = 0; y < circles.height(); ++y)
+            for (int x = 0; x < circles.width(); ++x)
+                if (const QRgb p = circles.pixel(x, y); qGreen(p) > 160 && qRed(p) < 100)
+                    disc |= QRect(x, y, 1, 1);
+        QVERIFY2(qAbs(disc.width() - 5 * 5000.0 / 40 / 15) <= 1.5, qPrintable(QDebug::toString(disc)));
+        QVERIFY2(qAbs(disc.height() - 5 * 5000.0 / 60 / 15) <= 1.5, qPrintable(QDebug::toString(disc)));
     }
 };
 
