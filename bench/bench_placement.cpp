@@ -11,12 +11,10 @@ void failingPlacement(benchmark::State& state)
 {
     Base base;
     SetDefaults(base, std::nullopt);
-    base.TargetZoom = 150;
-    base.TopMargin = 20;
-    base.BottomMargin = 40;
     computeScale(base, 5000, 5000);
 
-    // The design-size window: Euro faces at zoom 150 are wider than a player's lane.
+    // Lanes with room for one Euro face and 100 twips to spare: a second one always clashes with
+    // the first, so every attempt runs its clear search to the end.
     PlacementField field;
     field.PlayerCount = 2;
     field.TargetsPerPlayer = 3;
@@ -24,15 +22,33 @@ void failingPlacement(benchmark::State& state)
     field.lanes = layoutLanes(10305, 6555, base);
     field.sizes = targetSizes(base);
     field.spans = targetSpans(base, field.sizes);
+    field.lanes.ZonaW = field.spans.EuroSpan + 2 * kLaneMargin + 100;
+    field.lanes.ZonaH = field.spans.EuroSpanH + 2 * kLaneMargin + 100;
 
-    platform::ClockRandom random; // the program's own generator takes the inlined path
+    // Per attempt both players' first targets, then a million and one candidates for player 1's second.
+    constexpr long kNumbers = kPlacementAttempts * (4 + 2 * (kDrawsPerSearch + 1));
+    // The program's own generator, as the stand window hands it over; a twin of it, stepped outside
+    // the measurement, tells how many numbers the placement drew.
+    platform::ClockRandom random;
+    platform::ClockRandom twin;
     for (auto _ : state) {
         Series series;
-        if (placeTargets(field, random, series)) {
+        const bool placed = placeTargets(field, random, series);
+        state.PauseTiming();
+        for (long n = 0; n < kNumbers; ++n)
+            twin.next();
+        const bool everyCandidate = twin.next() == random.next();
+        state.ResumeTiming();
+        if (placed) {
             state.SkipWithError("the targets found room, so this is not the failing placement");
             break;
         }
+        if (!everyCandidate) {
+            state.SkipWithError("the placement did not draw exactly every candidate of ten attempts");
+            break;
+        }
     }
+    state.counters["candidates"] = double(kNumbers / 2);
 }
 
 } // namespace

@@ -2,8 +2,8 @@
 // on a real frmStend of 3840 x 2160 pixels: all of it runs between two frames of the screen.
 #include "QuietPlatform.h"
 
+#include "StandProbe.h"
 #include "settings/Base.h"
-#include "stand/frmStend.h"
 
 #include <QApplication>
 
@@ -18,28 +18,33 @@ void tickToPaintedSeries(benchmark::State& state, TargetCode kind)
     base.PlayerCount = 2;
     base.TargetsPerPlayer = 3;
     base.TargetType = kind;
+    // Series of one second with pauses of one: every other tick starts a series.
+    base.ShowTime = 1;
+    base.PauseTime = 1;
     QuietPlatform quiet;
     frmStend stand(base, quiet);
+    StandProbe probe(stand);
     stand.show();
-    stand.knGoClick();
-    stand.tik().stop(); // the ticks come from the loop below
+    probe.knGoClick();
+    probe.tik().stop(); // the ticks come from the loop below
     QCoreApplication::processEvents();
     stand.setWindowState(Qt::WindowNoState);
     stand.resize(3840, 2160); // lanes laid out for the size
     QCoreApplication::processEvents();
+    for (int t = 0; t < 2; ++t) // to the tick before the first series
+        probe.tick();
 
+    long series = 0;
     for (auto _ : state) {
-        state.PauseTiming();
-        stand.clearDrawing();
-        // One tick before a series, as the countdown leaves it.
-        base.ShowState = ShowStateCode::Countdown;
-        base.NextTick = stand.cycle().TikCount + 1;
-        state.ResumeTiming();
-        stand.tikTimer();
+        probe.tick();
         stand.repaint();
+        series += probe.cycle().state() == ShowStateCode::Series;
+        state.PauseTiming();
+        probe.tick(); // the series ends, the pause of one tick begins
+        state.ResumeTiming();
     }
-    if (stand.cycle().PlaceBusy)
-        state.SkipWithError("a placement failed, so no series was drawn");
+    if (series != long(state.iterations()) || probe.cycle().placeBusy())
+        state.SkipWithError("a measured tick started no series");
 }
 
 } // namespace

@@ -3,8 +3,8 @@
 //   bench_tickdrift [ticks]   (default 300: five minutes)
 #include "QuietPlatform.h"
 
+#include "StandProbe.h"
 #include "settings/Base.h"
-#include "stand/frmStend.h"
 
 #include <QApplication>
 
@@ -63,8 +63,9 @@ int main(int argc, char* argv[])
     base.TargetType = TargetCode::Euro;
     QuietPlatform quiet;
     frmStend stand(base, quiet);
+    StandProbe probe(stand);
     stand.show();
-    stand.knGoClick();
+    probe.knGoClick();
     QCoreApplication::processEvents(); // let the maximising settle before choosing the size
     stand.setWindowState(Qt::WindowNoState);
     stand.resize(3840, 2160);
@@ -73,7 +74,7 @@ int main(int argc, char* argv[])
     // Direct: the moment the timer fires, before the stand's queued tick handler runs.
     using Clock = std::chrono::steady_clock;
     std::vector<Clock::time_point> arrivals;
-    QObject::connect(&stand.tik(), &QTimer::timeout, &stand, [&] {
+    QObject::connect(&probe.tik(), &QTimer::timeout, &stand, [&] {
         arrivals.push_back(Clock::now());
         if (int(arrivals.size()) == ticks || !stand.isVisible())
             QCoreApplication::exit(0); // quit() would ask the stand window to close, and it refuses

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Platform.h"
+#include "RandomSource.h"
 
 #include <array>
 #include <cstdint>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "RandomSource.h"
+
 #include <QString>
 
 class QWidget;
@@ -9,14 +11,6 @@ namespace platform {
 enum class Buttons { Ok, YesNo };
 enum class Icon { Exclamation, Error, Question, Information };
 enum class Answer { Ok, Yes, No };
-
-// Uniform values in [0, 1) from one generator.
-class RandomSource {
-public:
-    virtual ~RandomSource() = default;
-    virtual double next() = 0;
-    virtual void seedFromClock() = 0;
-};
 
 // Everything the program asks of the operating system. The windows see only
 // this, so tests can answer message boxes, record beeps and script numbers.

@@ -1,8 +1,5 @@
 #include "Units.h"
 
-#include <QScreen>
-#include <QWidget>
-
 #include <cmath>
 #include <limits>
 
@@ -16,13 +13,6 @@ std::optional<int16_t> roundToInt16(double value)
     if (rounded < std::numeric_limits<int16_t>::min() || rounded > std::numeric_limits<int16_t>::max())
         return std::nullopt;
     return static_cast<int16_t>(rounded);
-}
-
-double twipsPerPixel(const QWidget* widget)
-{
-    const QScreen* screen = widget ? widget->screen() : nullptr;
-    const double dpi = screen ? screen->logicalDotsPerInchX() : 0.0;
-    return dpi > 0.0 ? kTwipsPerInch / dpi : kDefaultTwipsPerPixel;
 }
 
 int twipsToPixels(double twips, double twipsPerPixel)

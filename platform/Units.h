@@ -5,8 +5,6 @@
 #include <limits>
 #include <optional>
 
-class QWidget;
-
 namespace units {
 
 constexpr double kTwipsPerInch = 1440.0;
@@ -40,9 +38,6 @@ inline int32_t roundToInt32(double value)
 
 // Rounded as above; nothing when the result does not fit 16 bits signed.
 std::optional<int16_t> roundToInt16(double value);
-
-// 1440 / logical dpi of the widget's screen.
-double twipsPerPixel(const QWidget* widget);
 
 int twipsToPixels(double twips, double twipsPerPixel);
 double pixelsToTwips(double pixels, double twipsPerPixel);

@@ -9,9 +9,6 @@ enum class TargetCode : int32_t { Unifight = 0, Euro = 1, Krug = 2, Kvadrat = 3,
 // How a pause between series ends.
 enum class PauseCode : int16_t { Fixed = 0, Keys = 1 };
 
-// The show cycle's state; a value outside these makes a tick only count.
-enum class ShowStateCode : int32_t { Countdown = 0, KeyPauseBlank = 1, Series = 2, KeyPauseScoring = 3 };
-
 namespace colours {
 constexpr uint32_t kGrey128 = 0x808080;
 constexpr uint32_t kGrey192 = 0xC0C0C0;
@@ -38,9 +35,6 @@ struct Base {
 
     float ScaleX = 0; // twips per centimetre across the stand
     float ScaleY = 0; // twips per centimetre down the stand
-
-    int32_t NextTick = 0;
-    ShowStateCode ShowState = ShowStateCode::Countdown;
 };
 
 // Gives every setting its start-up value. showTimeEntry is the item value of the

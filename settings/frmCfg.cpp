@@ -6,6 +6,7 @@
 #include "platform/EditableList.h"
 #include "platform/Fonts.h"
 #include "platform/Platform.h"
+#include "platform/ScreenTwips.h"
 #include "platform/Units.h"
 #include "settings/Base.h"
 #include "stand/StandLayout.h"
@@ -420,26 +421,8 @@ void frmCfg::knStartClick()
         m_stand->setWindowIcon(windowIcon());
         m_stand->move(frameGeometry().center() - m_stand->rect().center());
     }
-    prepareStand();
+    m_stand->prepareForShowing();
     showStandModally();
-}
-
-void frmCfg::prepareStand()
-{
-    frmStend& stand = *m_stand;
-    for (LineId id : {LineId::BorderTop, LineId::BorderBottom, LineId::BorderLeft, LineId::BorderRight})
-        stand.line(id).visible = false;
-    stand.setBackColor(m_base.StandBackColor);
-    stand.knGo()->show();
-    stand.knKalibrovka()->setText(QStringLiteral("Калибровка"));
-    stand.knKalibrovka()->show();
-    stand.knStopKalibr()->hide();
-    for (LineId id : {LineId::MenBorder, LineId::MenBorder2, LineId::kalibr_H, LineId::Kalibr_W})
-        stand.line(id).visible = false;
-    stand.LabMSG()->hide();
-    stand.labTimer()->show();
-    stand.setZonaH0(laneTop(stand.twipsHeight(), m_base.TopMargin));
-    stand.clearDrawing();
 }
 
 void frmCfg::showStandModally()
@@ -450,7 +433,6 @@ void frmCfg::showStandModally()
     connect(m_stand, &frmStend::hidden, &loop, &QEventLoop::quit);
     m_stand->show();
     m_stand->activateWindow();
-    m_stand->knGo()->setFocus();
     if (m_stand->isVisible())
         loop.exec();
 }

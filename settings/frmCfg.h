@@ -51,7 +51,6 @@ private:
     void createControls();
     void centreOnScreen();
     void load();
-    void prepareStand();
     void showStandModally();
 
     EditableList* list(const char* name) const;

@@ -1,7 +1,7 @@
 #include "Placement.h"
 
 #include "platform/ClockRandom.h"
-#include "platform/Platform.h"
+#include "platform/RandomSource.h"
 #include "platform/Units.h"
 
 #include <cstdlib>

@@ -2,17 +2,33 @@
 
 #include "settings/Base.h"
 
-ShowCycle::ShowCycle(Base& base, ShowActions& actions)
+ShowCycle::ShowCycle(const Base& base, ShowActions& actions)
     : m_base(base)
     , m_actions(actions)
 {
 }
 
+void ShowCycle::start()
+{
+    TikCount = 0;
+    PlaceBusy = false;
+    beginCountdown();
+}
+
 void ShowCycle::beginCountdown()
 {
-    m_base.ShowState = ShowStateCode::Countdown;
-    m_base.NextTick = TikCount + kCountdownTicks;
+    ShowState = ShowStateCode::Countdown;
+    NextTick = TikCount + kCountdownTicks;
     SecLeft = kCountdownTicks;
+}
+
+// The placement's failure box lets ticks in while it is open: they only count.
+void ShowCycle::ShowNextTarget()
+{
+    PlaceBusy = true;
+    if (m_actions.PlaceTargets())
+        PlaceBusy = false;
+    m_actions.ShowTekTarget();
 }
 
 void ShowCycle::tick()
@@ -22,19 +38,19 @@ void ShowCycle::tick()
     m_actions.setTimerCaption(SecLeft >= 0 ? QString::number(SecLeft) : QString());
 
     // One second before every series.
-    if (m_base.ShowState == ShowStateCode::Countdown && m_base.NextTick == TikCount + 1) {
+    if (ShowState == ShowStateCode::Countdown && NextTick == TikCount + 1) {
         m_actions.beep();
         return;
     }
     if (PlaceBusy)
         return;
 
-    switch (m_base.ShowState) {
+    switch (ShowState) {
     case ShowStateCode::Countdown:
-        if (TikCount == m_base.NextTick) {
-            m_actions.ShowNextTarget();
-            m_base.ShowState = ShowStateCode::Series;
-            m_base.NextTick = TikCount + m_base.ShowTime;
+        if (TikCount == NextTick) {
+            ShowNextTarget();
+            ShowState = ShowStateCode::Series;
+            NextTick = TikCount + m_base.ShowTime;
             SecLeft = m_base.ShowTime;
         }
         break;
@@ -42,21 +58,21 @@ void ShowCycle::tick()
         if (LastKey == kSpaceKey) {
             LastKey = 0;
             m_actions.ShowTekTarget();
-            m_base.ShowState = ShowStateCode::KeyPauseScoring;
+            ShowState = ShowStateCode::KeyPauseScoring;
         }
         break;
     case ShowStateCode::Series:
-        if (TikCount == m_base.NextTick) {
+        if (TikCount == NextTick) {
             m_actions.clearDrawing();
             if (m_base.PauseMode == PauseCode::Fixed) {
-                m_base.ShowState = ShowStateCode::Countdown;
-                m_base.NextTick = TikCount + m_base.PauseTime;
+                ShowState = ShowStateCode::Countdown;
+                NextTick = TikCount + m_base.PauseTime;
                 SecLeft = m_base.PauseTime;
             } else {
                 // Set before the box opens: a tick arriving while it is open already
                 // brings the targets back.
                 LastKey = kSpaceKey;
-                m_base.ShowState = ShowStateCode::KeyPauseBlank;
+                ShowState = ShowStateCode::KeyPauseBlank;
                 m_actions.inform(keyPauseNotice());
                 m_actions.showKeyPrompt(true);
             }

@@ -13,7 +13,9 @@ public:
     virtual ~ShowActions() = default;
     virtual void beep() = 0;
     virtual void setTimerCaption(const QString& caption) = 0;
-    virtual void ShowNextTarget() = 0;
+    // Fixes the kind and the centres of a new series; false when they found no room, after
+    // the operator has been told and the show stopped.
+    virtual bool PlaceTargets() = 0;
     virtual void ShowTekTarget() = 0;
     virtual void clearDrawing() = 0;
     // An information box; returns when the operator has closed it.
@@ -29,24 +31,39 @@ constexpr int32_t kCountdownTicks = 3;
 constexpr int16_t kSpaceKey = 32;
 constexpr int16_t kEscapeKey = 27;
 
+// The show cycle's state; a value outside these makes a tick only count.
+enum class ShowStateCode : int32_t { Countdown = 0, KeyPauseBlank = 1, Series = 2, KeyPauseScoring = 3 };
+
 // The one-second state machine of a show: countdown, series, fixed or key-driven pause.
-// Its state is ShowState and NextTick in the settings and the counters below.
+// It reads the settings and keeps every counter of the show to itself.
 class ShowCycle {
 public:
-    ShowCycle(Base& base, ShowActions& actions);
+    ShowCycle(const Base& base, ShowActions& actions);
 
-    // The first countdown of a show.
-    void beginCountdown();
+    // A new show: the tick count from 0 and the first countdown.
+    void start();
     void tick();
+    // Every key typed on the stand; Space is taken up by the next tick of a key pause.
+    void keyTyped(int16_t characterCode) { LastKey = characterCode; }
 
+    ShowStateCode state() const { return ShowState; }
+    int32_t ticks() const { return TikCount; }
+    int32_t nextTick() const { return NextTick; }
+    int32_t secondsLeft() const { return SecLeft; }
+    bool placeBusy() const { return PlaceBusy; }
+
+private:
+    void beginCountdown();
+    void ShowNextTarget();
+
+    const Base& m_base;
+    ShowActions& m_actions;
+    ShowStateCode ShowState = ShowStateCode::Countdown;
+    int32_t NextTick = 0; // TikCount at which the current countdown, series or pause ends
     int32_t TikCount = 0;
     int32_t SecLeft = 0;    // shown by labTimer while not negative
     int16_t LastKey = 0;    // character code of the last key typed; 0 once taken up
     bool PlaceBusy = false; // while placing and after a failed placement: ticks only count
-
-private:
-    Base& m_base;
-    ShowActions& m_actions;
 };
 
 QString keyPauseNotice();

@@ -4,6 +4,7 @@
 #include "platform/Colour.h"
 #include "platform/Fonts.h"
 #include "platform/Platform.h"
+#include "platform/ScreenTwips.h"
 #include "platform/Units.h"
 #include "settings/Base.h"
 #include "stand/Calibration.h"
@@ -16,6 +17,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QWindow>
 
 #include <algorithm>
 #include <limits>
@@ -108,12 +110,15 @@ frmStend::frmStend(Base& base, platform::Platform& platform, QWidget* owner)
         &m_tik, &QTimer::timeout, this,
         [this] {
             if (m_tik.isActive())
-                tikTimer();
+                m_cycle.tick();
         },
         Qt::QueuedConnection);
     createControls();
     resize(m_surface.toPixels(kDesignWidth), m_surface.toPixels(kDesignHeight));
     m_surface.resize(size());
+    // A screen of another logical dpi has another number of twips to the pixel.
+    create();
+    connect(windowHandle(), &QWindow::screenChanged, this, &frmStend::followScreen);
 
     // As the window loads: only the start button and no separator or prompt.
     m_knGo->show();
@@ -165,12 +170,12 @@ void frmStend::createControls()
 
 double frmStend::twipsWidth() const
 {
-    return units::pixelsToTwips(width(), twipsPerPixel());
+    return units::pixelsToTwips(width(), m_surface.twipsPerPixel());
 }
 
 double frmStend::twipsHeight() const
 {
-    return units::pixelsToTwips(height(), twipsPerPixel());
+    return units::pixelsToTwips(height(), m_surface.twipsPerPixel());
 }
 
 TwipsRect frmStend::twipsGeometry(const QWidget* control) const
@@ -190,6 +195,15 @@ void frmStend::place(QWidget* control, const TwipsRect& twips)
         found->second = twips;
     control->setGeometry(m_surface.toPixels(twips.left), m_surface.toPixels(twips.top), m_surface.toPixels(twips.width),
                          m_surface.toPixels(twips.height));
+}
+
+void frmStend::followScreen()
+{
+    m_surface.setTwipsPerPixel(units::twipsPerPixel(this));
+    for (const auto& [control, twips] : std::vector(m_geometry))
+        place(const_cast<QWidget*>(control), twips);
+    layOutControls();
+    PrepZona();
 }
 
 void frmStend::resizeEvent(QResizeEvent* event)
@@ -279,6 +293,24 @@ void frmStend::hideEvent(QHideEvent* event)
     emit hidden();
 }
 
+void frmStend::prepareForShowing()
+{
+    for (LineId id : {LineId::BorderTop, LineId::BorderBottom, LineId::BorderLeft, LineId::BorderRight})
+        line(id).visible = false;
+    setBackColor(m_base.StandBackColor);
+    m_knGo->show();
+    m_knKalibrovka->setText(QStringLiteral("Калибровка"));
+    m_knKalibrovka->show();
+    m_knStopKalibr->hide();
+    for (LineId id : {LineId::MenBorder, LineId::MenBorder2, LineId::kalibr_H, LineId::Kalibr_W})
+        line(id).visible = false;
+    m_labMsg->hide();
+    m_labTimer->show();
+    m_lanes.ZonaH0 = laneTop(twipsHeight(), m_base.TopMargin);
+    clearDrawing();
+    m_knGo->setFocus();
+}
+
 bool frmStend::PrepForm()
 {
     if (const CalibrationFault fault = checkCalibration(m_base); fault != CalibrationFault::None) {
@@ -294,72 +326,34 @@ bool frmStend::PrepForm()
     return true;
 }
 
-void frmStend::PrepSpans()
+bool frmStend::PlaceTargets()
 {
-    m_spans = targetSpans(m_base, m_sizes);
-}
-
-void frmStend::Draw_Unifight(int32_t x, int32_t y)
-{
-    ::Draw_Unifight(m_surface, m_base, x, y);
-    update();
-}
-
-void frmStend::Draw_Euro(int32_t x, int32_t y)
-{
-    ::Draw_Euro(m_surface, m_base, x, y);
-    update();
-}
-
-void frmStend::Draw_Krug(int32_t x, int32_t y)
-{
-    ::Draw_Krug(m_surface, m_base, x, y);
-    update();
-}
-
-void frmStend::Draw_Kvadrat(int32_t x, int32_t y)
-{
-    ::Draw_Kvadrat(m_surface, m_base, x, y);
-    update();
-}
-
-void frmStend::PlaceTargets()
-{
-    m_cycle.PlaceBusy = true;
     const PlacementField field{
         m_base.PlayerCount, m_base.TargetsPerPlayer, m_base.TargetType, m_lanes, m_sizes, m_spans};
-    if (placeTargets(field, m_platform.random(), m_series)) {
-        m_cycle.PlaceBusy = false;
-        return;
-    }
-    // Ticks arriving while the box is open only count: PlaceBusy stays set.
+    if (placeTargets(field, m_platform.random(), m_series))
+        return true;
     m_platform.messageBox(this, placementFailureMessage(), platform::Buttons::Ok, platform::Icon::Error,
                           platform::Answer::Ok);
     m_tik.stop();
     hide();
-}
-
-void frmStend::ShowNextTarget()
-{
-    PlaceTargets();
-    ShowTekTarget();
+    return false;
 }
 
 void frmStend::ShowTekTarget()
 {
-    void (frmStend::*draw)(int32_t, int32_t) = nullptr;
+    void (*draw)(DrawingSurface&, const Base&, int32_t, int32_t) = nullptr;
     switch (m_series.TekTargetType) {
     case TargetCode::Unifight:
-        draw = &frmStend::Draw_Unifight;
+        draw = Draw_Unifight;
         break;
     case TargetCode::Euro:
-        draw = &frmStend::Draw_Euro;
+        draw = Draw_Euro;
         break;
     case TargetCode::Krug:
-        draw = &frmStend::Draw_Krug;
+        draw = Draw_Krug;
         break;
     case TargetCode::Kvadrat:
-        draw = &frmStend::Draw_Kvadrat;
+        draw = Draw_Kvadrat;
         break;
     case TargetCode::Random:
         return;
@@ -369,15 +363,14 @@ void frmStend::ShowTekTarget()
     const int players = m_base.PlayerCount == 2 ? 2 : 1;
     for (int target = 0; target < targets; ++target)
         for (int player = 0; player < players; ++player)
-            (this->*draw)(m_series.Men[player][target].x, m_series.Men[player][target].y);
+            draw(m_surface, m_base, m_series.Men[player][target].x, m_series.Men[player][target].y);
+    update();
 }
 
 void frmStend::knGoClick()
 {
-    m_cycle.TikCount = 0;
     m_tik.setInterval(kTickMs);
     m_platform.random().seedFromClock();
-    m_cycle.PlaceBusy = false;
     m_tik.stop();
     line(LineId::MenBorder).visible = m_base.PlayerCount == 2;
     m_knGo->hide();
@@ -393,8 +386,8 @@ void frmStend::knGoClick()
     }
     recolourForBackground();
     PrepZona();
-    PrepSpans();
-    m_cycle.beginCountdown();
+    m_spans = targetSpans(m_base, m_sizes);
+    m_cycle.start();
     m_tik.start();
 }
 
@@ -432,20 +425,20 @@ void frmStend::recolourForBackground()
     update();
 }
 
-platform::Answer frmStend::askToStop()
+bool frmStend::askToStop()
 {
     return m_platform.messageBox(this, kStopQuestion, platform::Buttons::YesNo, platform::Icon::Question,
-                                 platform::Answer::No);
+                                 platform::Answer::No) == platform::Answer::Yes;
 }
 
 void frmStend::keyTyped(int16_t characterCode)
 {
-    m_cycle.LastKey = characterCode;
+    m_cycle.keyTyped(characterCode);
     if (characterCode != kEscapeKey)
         return;
     const bool wasTicking = m_tik.isActive();
     m_tik.stop();
-    if (askToStop() == platform::Answer::Yes)
+    if (askToStop())
         hide();
     else if (wasTicking)
         m_tik.start();
@@ -454,7 +447,7 @@ void frmStend::keyTyped(int16_t characterCode)
 void frmStend::closeMarkClick()
 {
     // The timer runs on while the question is open.
-    if (askToStop() == platform::Answer::Yes) {
+    if (askToStop()) {
         m_tik.stop();
         hide();
     }
@@ -487,7 +480,7 @@ void frmStend::keyPressEvent(QKeyEvent* event)
 void frmStend::mousePressEvent(QMouseEvent* event)
 {
     // The strip above the lanes acts as the window's title bar.
-    if (units::pixelsToTwips(event->position().y(), twipsPerPixel()) < m_lanes.ZonaH0)
+    if (units::pixelsToTwips(event->position().y(), m_surface.twipsPerPixel()) < m_lanes.ZonaH0)
         m_platform.startWindowDrag(this);
     event->accept();
 }

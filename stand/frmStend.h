@@ -6,7 +6,6 @@
 #include "ShowCycle.h"
 #include "StandLayout.h"
 #include "TargetScale.h"
-#include "platform/Platform.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -19,6 +18,10 @@
 struct Base;
 class QLabel;
 class QPushButton;
+
+namespace platform {
+class Platform;
+}
 
 // The lines of the stand window, in its control order.
 enum class LineId { MenBorder2, kalibr_H, Kalibr_W, BorderRight, BorderLeft, BorderBottom, BorderTop, MenBorder };
@@ -41,59 +44,9 @@ public:
     frmStend(Base& base, platform::Platform& platform, QWidget* owner = nullptr);
     ~frmStend() override;
 
-    // Outer size in twips.
-    double twipsWidth() const;
-    double twipsHeight() const;
-    double twipsPerPixel() const { return m_surface.twipsPerPixel(); }
-
-    void PrepZona();
-    const Lanes& lanes() const { return m_lanes; }
-    void setZonaH0(int32_t twips) { m_lanes.ZonaH0 = twips; }
-
-    // Controls, for the window's own units and for the settings window that prepares it.
-    QPushButton* knGo() const { return m_knGo; }
-    QPushButton* knKalibrovka() const { return m_knKalibrovka; }
-    QPushButton* knStopKalibr() const { return m_knStopKalibr; }
-    QLabel* labTimer() const { return m_labTimer; }
-    QLabel* LabMSG() const { return m_labMsg; }
-    QLabel* LabExit(int index) const { return index == 0 ? m_labExit0 : m_labExit1; }
-    StandLine& line(LineId id) { return m_lines.at(size_t(id)); }
-    const StandLine& line(LineId id) const { return m_lines.at(size_t(id)); }
-    QTimer& tik() { return m_tik; }
-    IdlePointer& idlePointer() { return m_idlePointer; }
-
-    // Position of a control in twips as the layout left it.
-    TwipsRect twipsGeometry(const QWidget* control) const;
-
-    DrawingSurface& surface() { return m_surface; }
-    void setBackColor(uint32_t bgr);
-    void clearDrawing() override;
-
-    // Scale and target sizes from the calibration; false (and the window hidden) when a
-    // calibration length is out of range.
-    bool PrepForm();
-    // The spans, after PrepForm and PrepZona.
-    void PrepSpans();
-    const TargetSizes& sizes() const { return m_sizes; }
-    const Spans& spans() const { return m_spans; }
-
-    void Draw_Unifight(int32_t x, int32_t y);
-    void Draw_Euro(int32_t x, int32_t y);
-    void Draw_Krug(int32_t x, int32_t y);
-    void Draw_Kvadrat(int32_t x, int32_t y);
-
-    void PlaceTargets();
-    void ShowNextTarget() override;
-    void ShowTekTarget() override;
-    const Series& series() const { return m_series; }
-    ShowCycle& cycle() { return m_cycle; }
-
-    // Handlers of the window's events, callable directly by tests.
-    void knGoClick();
-    void knKalibrovkaClick();
-    void tikTimer() { m_cycle.tick(); }
-    void keyTyped(int16_t characterCode);
-    void closeMarkClick();
+    // Before every showing: the start and calibration buttons, no lines, the settings' colour,
+    // nothing drawn, and the start button with the focus.
+    void prepareForShowing();
 
 signals:
     // The window has been hidden by the program (not minimised).
@@ -109,16 +62,37 @@ protected:
 
 private:
     friend struct StandDesign;
+    friend class StandProbe; // the tests' view of the window's state
 
     void createControls();
     void place(QWidget* control, const TwipsRect& twips);
     void layOutControls();
+    void followScreen();
+    // Outer size in twips.
+    double twipsWidth() const;
+    double twipsHeight() const;
+    TwipsRect twipsGeometry(const QWidget* control) const;
+    StandLine& line(LineId id) { return m_lines.at(size_t(id)); }
+    void setBackColor(uint32_t bgr);
     void recolourForBackground();
-    platform::Answer askToStop();
+
+    void PrepZona();
+    // Scale and target sizes from the calibration; false (and the window hidden) when a
+    // calibration length is out of range.
+    bool PrepForm();
+
+    void knGoClick();
+    void knKalibrovkaClick();
+    void keyTyped(int16_t characterCode);
+    void closeMarkClick();
+    bool askToStop(); // true for Yes
 
     // What the show cycle asks of the window.
     void beep() override;
     void setTimerCaption(const QString& caption) override;
+    bool PlaceTargets() override;
+    void ShowTekTarget() override;
+    void clearDrawing() override;
     void inform(const QString& text) override;
     void showKeyPrompt(bool shown) override;
 

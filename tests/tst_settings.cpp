@@ -1,7 +1,7 @@
+#include "ScriptedPlatform.h"
+#include "StandProbe.h"
 #include "platform/EditableList.h"
-#include "platform/ScriptedPlatform.h"
 #include "settings/frmCfg.h"
-#include "stand/frmStend.h"
 
 #include <QTest>
 #include <QtWidgets>
@@ -26,7 +26,7 @@ class TestSettings : public QObject {
             if (frmStend* stand = m_cfg->stand(); stand && stand->isVisible()) {
                 QCOMPARE(stand->windowModality(), Qt::ApplicationModal);
                 m_platform.answers = {Answer::Yes};
-                stand->keyTyped(27);
+                QTest::keyClick(stand, Qt::Key_Escape);
             }
         });
     }
@@ -119,16 +119,20 @@ private slots:
         QCOMPARE(prompts(), QStringList{QStringLiteral("Прекратить отображение мишеней?")}); // the stand's only
         frmStend* stand = m_cfg->stand();
         QVERIFY(stand && !stand->isVisible() && stand->windowIcon().cacheKey() == m_cfg->windowIcon().cacheKey());
-        stand->knGo()->hide(), stand->knStopKalibr()->show(), stand->LabMSG()->show(), stand->labTimer()->hide();
-        stand->knKalibrovka()->setText(QString());
+        stand->findChild<QWidget*>("knGo")->hide(), stand->findChild<QWidget*>("knStopKalibr")->show(),
+            stand->findChild<QWidget*>("LabMSG")->show(), stand->findChild<QWidget*>("labTimer")->hide();
+        stand->findChild<QPushButton*>("knKalibrovka")->setText(QString());
         m_cfg->swatchClick(3);
         leaveStandWhenOpen();
         child<QPushButton>("knStart")->click();
         QCOMPARE(m_cfg->stand(), stand); // prepared afresh
-        QVERIFY(!stand->knGo()->isHidden() && !stand->knKalibrovka()->isHidden() && !stand->labTimer()->isHidden());
-        QVERIFY(stand->knStopKalibr()->isHidden() && stand->LabMSG()->isHidden());
-        QCOMPARE(stand->knKalibrovka()->text(), QStringLiteral("Калибровка"));
-        QCOMPARE(stand->surface().backColor(), 0x008080u);
+        QVERIFY(!stand->findChild<QWidget*>("knGo")->isHidden() &&
+                !stand->findChild<QWidget*>("knKalibrovka")->isHidden() &&
+                !stand->findChild<QWidget*>("labTimer")->isHidden());
+        QVERIFY(stand->findChild<QWidget*>("knStopKalibr")->isHidden() &&
+                stand->findChild<QWidget*>("LabMSG")->isHidden());
+        QCOMPARE(stand->findChild<QPushButton*>("knKalibrovka")->text(), QStringLiteral("Калибровка"));
+        QCOMPARE(StandProbe(*stand).surface().backColor(), 0x008080u);
     }
 
     void eachCheckHasItsMessage_data()

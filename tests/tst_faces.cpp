@@ -1,0 +1,143 @@
+#include "platform/Colour.h"
+#include "settings/Base.h"
+#include "stand/DrawingSurface.h"
+#include "stand/TargetFaces.h"
+#include "stand/TargetScale.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+
+using Colours = QList<QColor>;
+using Edges = QList<int>;
+const QColor kGrey(128, 128, 128), kLight(224, 224, 224), kBlack(Qt::black), kWhite(Qt::white), kRed(Qt::red),
+    kGreen(Qt::green);
+using Face = void (*)(DrawingSurface&, const Base&, int32_t, int32_t);
+const Face kFaces[] = {Draw_Unifight, Draw_Euro, Draw_Krug, Draw_Kvadrat};
+
+// The four faces drawn on the stand's surface, measured on the picture as on the board with a tape.
+class TestFaces : public QObject {
+    Q_OBJECT
+private slots:
+    // 150 and 120 twips a centimetre across and down make 10 and 8 pixels a centimetre.
+    void faces_data()
+    {
+        QTest::addColumn<int>("face");
+        QTest::addColumn<QColor>("background");
+        QTest::addColumn<Colours>("zones"); // from the centre out
+        QTest::addColumn<Edges>("across");  // pixels from the centre to each zone's outer edge
+        QTest::addColumn<Edges>("down");
+        QTest::newRow("Unifight 32 x 36 cm in frames 4 cm wide")
+            << 0 << kGrey << Colours{kWhite, kBlack, kWhite, kBlack} << Edges{40, 80, 120, 160}
+            << Edges{48, 80, 112, 144};
+        QTest::newRow("Euro 50 cm in rings 5 cm apart, round on the stand")
+            << 1 << kLight << Colours{kBlack, kWhite, kRed, kWhite, kRed} << Edges{50, 100, 150, 200, 250}
+            << Edges{40, 80, 120, 160, 200};
+        QTest::newRow("circle of CircleSize: green on grey, round on the stand")
+            << 2 << kGrey << Colours{kGreen} << Edges{25} << Edges{20};
+        QTest::newRow("square of CircleSize: red on light grey, square on the stand")
+            << 3 << kLight << Colours{kRed} << Edges{25} << Edges{20};
+    }
+    void faces()
+    {
+        QFETCH(int, face);
+        QFETCH(QColor, background);
+        QFETCH(Colours, zones);
+        QFETCH(Edges, across);
+        QFETCH(Edges, down);
+        DrawingSurface surface(15);
+        surface.resize({600, 600});
+        surface.setBackColor(bgrFromColour(background));
+        const Base base{.StandBackColor = bgrFromColour(background),
+                        .TargetZoom = 100,
+                        .CircleSize = 5,
+                        .ScaleX = 150,
+                        .ScaleY = 120};
+        kFaces[face](surface, base, 4500, 4500);
+        const QImage image = surface.image();
+        const QPoint centre(300, 300);
+        for (qsizetype k = 0; k < zones.size(); ++k) {
+            QCOMPARE(image.pixelColor(centre + QPoint(across[k] - 2, 0)), zones[k]);
+            QCOMPARE(image.pixelColor(centre + QPoint(0, down[k] - 2)), zones[k]);
+        }
+        const auto run = [&](QPoint step) {
+            int count = 0;
+            for (int d = -300; d < 300; ++d)
+                count += image.pixelColor(centre + step * d) != background;
+            return count;
+        };
+        QCOMPARE(run({1, 0}), 2 * across.last());
+        QCOMPARE(run({0, 1}), 2 * down.last());
+        // A circle's rim is smoothed, a box's edge is sharp.
+        const bool round = face == 1 || face == 2;
+        QCOMPARE(image.pixelColor(centre + QPoint(across.last() - 1, 0)) != zones.last(), round);
+    }
+
+    void facesLeaveTheFillSettingsAsTheyFoundThem_data()
+    {
+        QTest::addColumn<int>("face");
+        QTest::newRow("Unifight") << 0;
+        QTest::newRow("Euro") << 1;
+        QTest::newRow("circle") << 2;
+        QTest::newRow("square") << 3;
+    }
+    void facesLeaveTheFillSettingsAsTheyFoundThem()
+    {
+        QFETCH(int, face);
+        DrawingSurface surface(15);
+        surface.resize({600, 600});
+        surface.setFillColor(0x123456);
+        const Base base{.TargetZoom = 100, .CircleSize = 5, .ScaleX = 150, .ScaleY = 120};
+        kFaces[face](surface, base, 4500, 4500);
+        QCOMPARE(surface.fillStyle(), FillStyle::Transparent);
+        QCOMPARE(surface.fillColor(), 0x123456u);
+    }
+
+    // In twips, drawn one twip a pixel: round on the stand at the start-up calibration of 725 x 765 mm.
+    void roundFacesAtStartUpCalibration_data()
+    {
+        QTest::addColumn<int>("face");
+        QTest::addColumn<int>("across");
+        QTest::addColumn<int>("down");
+        QTest::newRow("Euro: 2 x round(25 kx) by 2 x round(25 ky)") << 1 << 2 * 1724 << 2 * 1634;
+        QTest::newRow("circle: 2 x round(2.5 kx) by 2 x round(2.5 ky)") << 2 << 2 * 172 << 2 * 163;
+    }
+    void roundFacesAtStartUpCalibration()
+    {
+        QFETCH(int, face);
+        Base base;
+        SetDefaults(base, std::nullopt);
+        computeScale(base, 5000, 5000);
+        DrawingSurface surface(1);
+        surface.resize({3600, 3600});
+        surface.setBackColor(base.StandBackColor);
+        std::array{Draw_Unifight, Draw_Euro, Draw_Krug, Draw_Kvadrat}[face](surface, base, 1800, 1800);
+        const QImage image = surface.image();
+        const auto extent = [&](QPoint step) {
+            int run = 0;
+            for (int d = -1800; d < 1800; ++d)
+                run += image.pixel(QPoint(1800, 1800) + step * d) != image.pixel(0, 0);
+            return run;
+        };
+        QTEST(extent({1, 0}), "across");
+        QTEST(extent({0, 1}), "down");
+    }
+    void surface()
+    {
+        DrawingSurface surface(15);
+        surface.resize({60, 60});
+        surface.filledBox(0, 0, 900, 900, 0x0000FF);
+        surface.setBackColor(0x808080); // clears what was drawn
+        QCOMPARE(surface.image().pixelColor(30, 30), kGrey);
+        surface.setFillStyle(FillStyle::Solid);
+        surface.circle(450, 450, 7, 0x00FF00); // under half a pixel: nothing
+        QCOMPARE(surface.image().pixelColor(30, 30), kGrey);
+        QImage picture(60, 60, QImage::Format_RGB32);
+        QPainter painter(&picture);
+        surface.paint(painter);
+        QVERIFY(!painter.testRenderHint(QPainter::Antialiasing)); // the caller's painter is left as it was
+    }
+};
+
+QTEST_MAIN(TestFaces)
+#include "tst_faces.moc"

@@ -1,0 +1,324 @@
+#include "ScriptedRandom.h"
+#include "platform/ClockRandom.h"
+#include "platform/Units.h"
+#include "stand/Calibration.h"
+#include "stand/Placement.h"
+#include "stand/StandLayout.h"
+#include "stand/TargetScale.h"
+
+#include <QDebug>
+#include <QRect>
+#include <QSize>
+#include <QTest>
+
+#include <map>
+
+// The default settings, measured on a calibration cross of 5000 twips either way, on a 1920 x 1080 pixel stand.
+static PlacementField fieldFor(Base& base, int dx, int dy, int zoom = 100, int circle = 5, int players = 2,
+                               int interval = 0)
+{
+    SetDefaults(base, std::nullopt);
+    base.KalibrDx = int16_t(dx);
+    base.KalibrDy = int16_t(dy);
+    base.TargetZoom = zoom;
+    base.CircleSize = int16_t(circle);
+    base.PlayerCount = players;
+    base.PlayerInterval = int16_t(interval);
+    computeScale(base, 5000, 5000);
+    PlacementField field{players, 3, TargetCode::Unifight, layoutLanes(28800, 16200, base), targetSizes(base), {}};
+    field.spans = targetSpans(base, field.sizes);
+    return field;
+}
+
+// The stand's lanes and controls, target sizes, spans and placement: pure computation over the settings.
+class TestLayout : public QObject {
+    Q_OBJECT
+private slots:
+    void lanes_data()
+    {
+        QTest::addColumn<double>("W"); // twips
+        QTest::addColumn<double>("H");
+        QTest::addColumn<int>("players");
+        QTest::addColumn<int>("interval");
+        QTest::addColumn<int>("top");
+        QTest::addColumn<int>("bottom");
+        QTest::addColumn<int>("ZonaW");
+        QTest::addColumn<int>("ZonaW0");
+        QTest::addColumn<int>("ZonaH");
+        QTest::addColumn<int>("ZonaH0");
+        QTest::addColumn<int>("MenInterval");
+        QTest::addColumn<double>("rightBorder");
+        QTest::addColumn<double>("separator");
+        QTest::newRow("odd design size: halves to even, the separator keeps its half")
+            << 10305.0 << 6555.0 << 2 << 0 << 10 << 20 << 5152 << 0 << 4588 << 656 << 0 << 10275.0 << 5152.5;
+        QTest::newRow("one player: the middle half")
+            << 10290.0 << 6555.0 << 1 << 20 << 10 << 20 << 5145 << 2572 << 4588 << 656 << 0 << 7688.0 << 0.0;
+        QTest::newRow("8K with the widest margins and gap") << 115200.0 << 64800.0 << 2 << 20 << 20 << 40 << 57600 << 0
+                                                            << 25920 << 12960 << 23040 << 115170.0 << 46080.0;
+    }
+    void lanes()
+    {
+        QFETCH(double, W);
+        QFETCH(double, H);
+        QFETCH(int, players);
+        QFETCH(int, interval);
+        QFETCH(int, top);
+        QFETCH(int, bottom);
+        const Base base{
+            .PlayerCount = players, .PlayerInterval = int16_t(interval), .TopMargin = top, .BottomMargin = bottom};
+        const Lanes l = layoutLanes(W, H, base);
+        QTEST(int(l.ZonaW), "ZonaW");
+        QTEST(int(l.ZonaW0), "ZonaW0");
+        QTEST(int(l.ZonaH), "ZonaH");
+        QTEST(int(l.ZonaH0), "ZonaH0");
+        QTEST(int(l.MenInterval), "MenInterval");
+        QTEST(l.BorderRight.x1, "rightBorder");
+        QTEST(l.MenBorder.x1, "separator");
+        const double y1 = H * top / 100;
+        const double y2 = H * (100 - bottom) / 100;
+        QCOMPARE(l.BorderLeft, (LineEnds{double(l.ZonaW0), y1, double(l.ZonaW0), y2}));
+        QCOMPARE(l.BorderTop, (LineEnds{double(l.ZonaW0), y1, l.BorderRight.x1, y1}));
+        QCOMPARE(l.BorderBottom, (LineEnds{double(l.ZonaW0), y2, l.BorderRight.x1, y2}));
+        QCOMPARE(l.MenBorder2.x1, l.MenBorder.x1 + l.MenInterval);
+        QCOMPARE(l.separatorsShown, players == 2);
+    }
+
+    void controlsCentreOnTheWindow()
+    {
+        const CentredControls m = centreControls(
+            28800, 16201,
+            {{9, 9, 255, 0}, {9, 9, 7300, 0}, {9, 9, 1815, 0}, {9, 9, 1695, 615}, {9, 9, 1695, 615}, {9, 9, 3615, 0}});
+        QCOMPARE(m.labExitRight.left, 28545.0); // touching the right edge
+        QCOMPARE(m.labMsg.left, 10750.0);
+        QCOMPARE(m.labTimer.left, 13492.5);
+        QCOMPARE(m.knGo.left, 13552.5);
+        QCOMPARE(m.knGo.top, 7793.0);
+        QCOMPARE(m.knKalibrovka.top, 8708.0); // 300 twips below the button above
+        QCOMPARE(m.knStopKalibr.left, 12592.5);
+        QCOMPARE(m.knStopKalibr.top, 9623.0);
+    }
+
+    // Both lines 5000 twips long, the vertical one 500 twips right of the middle; halves of odd sizes kept.
+    void calibrationCrossStandsInTheMiddle()
+    {
+        const CalibrationCross cross = calibrationCross(10305, 6555);
+        QCOMPARE(cross.kalibr_H, (LineEnds{5652.5, 777.5, 5652.5, 5777.5}));
+        QCOMPARE(cross.Kalibr_W, (LineEnds{2652.5, 3277.5, 7652.5, 3277.5}));
+    }
+
+    void calibrationLimits_data()
+    {
+        QTest::addColumn<int>("dx");
+        QTest::addColumn<int>("dy");
+        QTest::addColumn<CalibrationFault>("fault");
+        QTest::newRow("10 and 3000 mm are valid") << 10 << 3000 << CalibrationFault::None;
+        QTest::newRow("3000 and 10 mm are valid") << 3000 << 10 << CalibrationFault::None;
+        QTest::newRow("9 mm across") << 9 << 765 << CalibrationFault::Width;
+        QTest::newRow("3001 mm across") << 3001 << 765 << CalibrationFault::Width;
+        QTest::newRow("both wrong: only the width") << 9 << 3001 << CalibrationFault::Width;
+        QTest::newRow("3001 mm down") << 725 << 3001 << CalibrationFault::Height;
+        QTest::newRow("9 mm down") << 725 << 9 << CalibrationFault::Height;
+    }
+    void calibrationLimits()
+    {
+        QFETCH(int, dx);
+        QFETCH(int, dy);
+        const Base base{.KalibrDx = int16_t(dx), .KalibrDy = int16_t(dy)};
+        QTEST(checkCalibration(base), "fault");
+    }
+    void calibrationMessages()
+    {
+        QCOMPARE(calibrationFaultMessage(CalibrationFault::Width),
+                 QStringLiteral("Задано некорректное значение калибровки по ширине!"));
+        QCOMPARE(calibrationFaultMessage(CalibrationFault::Height),
+                 QStringLiteral("Задано некорректное значение калибровки по высоте!"));
+    }
+
+    void sizesAndSpans_data()
+    {
+        QTest::addColumn<int>("dx"); // millimetres measured on the cross
+        QTest::addColumn<int>("dy");
+        QTest::addColumn<int>("zoom");
+        QTest::addColumn<int>("circle");
+        // Reserved: Unifight across and down, Euro across and down, circle across and down.
+        QTest::addColumn<QList<int>>("sizes");
+        QTest::addColumn<QList<int>>("spans"); // in the same order
+        QTest::newRow("defaults") << 725 << 765 << 100 << 5 << QList{1103, 1241, 1724, 1724, 345, 345}
+                                  << QList{2275, 2547, 3517, 3517, 759, 759};
+        QTest::newRow("zoom 150") << 725 << 765 << 150 << 5 << QList{1655, 1862, 2586, 2586, 517, 517}
+                                  << QList{3413, 3822, 5275, 5275, 1137, 1137};
+        QTest::newRow("zoom 50, 15 cm circle") << 725 << 765 << 50 << 15 << QList{552, 621, 862, 862, 517, 517}
+                                               << QList{1138, 1275, 1758, 1758, 1068, 1068};
+        QTest::newRow("spans in full precision") << 424 << 765 << 53 << 5 << QList{1000, 1125, 1563, 1563, 313, 313}
+                                                 << QList{2063, 2285, 3189, 3189, 689, 689};
+        QTest::newRow("square cross: the room of the scale across")
+            << 765 << 765 << 100 << 5 << QList{1046, 1176, 1634, 1634, 327, 327}
+            << QList{2157, 2417, 3333, 3333, 719, 719};
+        QTest::newRow("tall cross: the room of the faces drawn down")
+            << 765 << 725 << 100 << 5 << QList{1046, 1241, 1634, 1724, 327, 327}
+            << QList{2157, 2551, 3333, 3517, 719, 723};
+        QTest::newRow("very tall cross: circles drawn down beyond their full size")
+            << 765 << 300 << 100 << 5 << QList{1046, 3000, 1634, 4167, 327, 417}
+            << QList{2157, 6167, 3333, 8501, 719, 1001};
+    }
+    void sizesAndSpans()
+    {
+        QFETCH(int, dx);
+        QFETCH(int, dy);
+        QFETCH(int, zoom);
+        QFETCH(int, circle);
+        Base base;
+        const PlacementField f = fieldFor(base, dx, dy, zoom, circle);
+        QCOMPARE(base.ScaleX, float(50000.0 / dx)); // twips per centimetre
+        QCOMPARE(base.ScaleY, float(50000.0 / dy));
+        const TargetSizes& z = f.sizes;
+        const Spans& p = f.spans;
+        QTEST((QList{z.UnifightHalfW, z.UnifightHalfH, z.EuroRadius, z.EuroHalfH, z.KrugSize, z.KrugHalfH}), "sizes");
+        QTEST((QList{p.UnifightSpanW, p.UnifightSpanH, p.EuroSpan, p.EuroSpanH, p.KrugSpan, p.KrugSpanH}), "spans");
+    }
+
+    void placedFacesStayInTheirLanesAndApart_data()
+    {
+        QTest::addColumn<int>("players");
+        QTest::addColumn<int>("targets"); // as stored: 0 for one, 3 for three
+        QTest::addColumn<TargetCode>("kind");
+        QTest::addColumn<int>("dy"); // millimetres, against 765 across
+        QTest::addColumn<int>("interval");
+        QTest::newRow("two players, three Unifight, tall cross") << 2 << 3 << TargetCode::Unifight << 725 << 0;
+        QTest::newRow("two players, three Euro, tall cross") << 2 << 3 << TargetCode::Euro << 725 << 0;
+        QTest::newRow("two players, three Euro, 20 % apart") << 2 << 3 << TargetCode::Euro << 765 << 20;
+        QTest::newRow("two players, three circles, very tall cross") << 2 << 3 << TargetCode::Krug << 300 << 0;
+        QTest::newRow("one player, three squares, very tall cross") << 1 << 3 << TargetCode::Kvadrat << 300 << 0;
+        QTest::newRow("two players, one square each") << 2 << 0 << TargetCode::Kvadrat << 765 << 10;
+    }
+    // The faces as drawn, not the room reserved: 150 twips clear of every lane edge, one player's never touching.
+    void placedFacesStayInTheirLanesAndApart()
+    {
+        QFETCH(int, players);
+        QFETCH(int, targets);
+        QFETCH(TargetCode, kind);
+        QFETCH(int, dy);
+        QFETCH(int, interval);
+        Base base;
+        PlacementField f = fieldFor(base, 765, dy, 100, 5, players, interval);
+        f.TargetsPerPlayer = targets;
+        f.TargetType = kind;
+        const FaceCentimetre cm = faceCentimetre(base);
+        const std::map<TargetCode, QSize> drawnHalf{
+            {TargetCode::Unifight, QSize(faceLength(16, cm.kx), faceLength(18, cm.ky))},
+            {TargetCode::Euro, QSize(faceLength(25, cm.kx), faceLength(25, cm.ky))},
+            {TargetCode::Krug, QSize(halfCircleSize(5, cm.kx), halfCircleSize(5, cm.ky))},
+            {TargetCode::Kvadrat, QSize(halfCircleSize(5, cm.kx), halfCircleSize(5, cm.ky))}};
+        const QSize half = drawnHalf.at(kind);
+        const int32_t halfGap = (f.lanes.MenInterval + 1) / 2;
+        const int used = targets > 1 ? 3 : 1;
+        platform::ClockRandom random;
+        random.seed(20261207);
+        for (int round = 0; round < 300; ++round) {
+            Series series;
+            QVERIFY(placeTargets(f, random, series));
+            for (int p = 0; p < 2; ++p) {
+                const int32_t left = p == 0 ? f.lanes.ZonaW0 : f.lanes.ZonaW + halfGap;
+                const int32_t right = p == 0 ? f.lanes.ZonaW0 + f.lanes.ZonaW - halfGap : 2 * f.lanes.ZonaW;
+                const QRect lane(QPoint(left + 150, f.lanes.ZonaH0 + 150),
+                                 QPoint(right - 150, f.lanes.ZonaH0 + f.lanes.ZonaH - 150));
+                for (int t = 0; t < 3; ++t) {
+                    const Centre c = series.Men[p][t];
+                    if (p >= players || t >= used) {
+                        QCOMPARE(c, Centre{}); // never placed
+                        continue;
+                    }
+                    const QRect face(QPoint(c.x - half.width(), c.y - half.height()),
+                                     QPoint(c.x + half.width(), c.y + half.height()));
+                    QVERIFY2(lane.contains(face), qPrintable(QDebug::toString(face)));
+                    for (int e = 0; e < t; ++e) {
+                        const Centre o = series.Men[p][e];
+                        const QRect other(QPoint(o.x - half.width(), o.y - half.height()),
+                                          QPoint(o.x + half.width(), o.y + half.height()));
+                        QVERIFY(!face.intersects(other));
+                    }
+                }
+            }
+        }
+    }
+    void refusedPlacements_data()
+    {
+        QTest::addColumn<int>("roomX"); // twips to spare beyond a Euro face with its margins
+        QTest::addColumn<int>("roomY");
+        QTest::addColumn<bool>("placed");
+        QTest::newRow("no room to spare places") << 0 << 0 << true;
+        QTest::newRow("spare room places") << 300 << 200 << true;
+        QTest::newRow("a twip too narrow refuses") << -1 << 0 << false;
+        QTest::newRow("a twip too short refuses") << 0 << -1 << false;
+    }
+    // Zero random numbers place at the lowest centres; a refused lane draws none.
+    void refusedPlacements()
+    {
+        QFETCH(int, roomX);
+        QFETCH(int, roomY);
+        QFETCH(bool, placed);
+        Base base;
+        PlacementField f = fieldFor(base, 725, 765);
+        f.PlayerCount = 1;
+        f.TargetsPerPlayer = 0;
+        f.TargetType = TargetCode::Euro;
+        f.lanes.ZonaW = 3517 + 300 + roomX;
+        f.lanes.ZonaH = 3517 + 300 + roomY;
+        platform::ScriptedRandom random;
+        Series series;
+        QCOMPARE(placeTargets(f, random, series), placed);
+        QCOMPARE(random.draws, placed ? 2 : 0);
+        QCOMPARE(series.Men[0][0], (placed ? Centre{1724 + 150, f.lanes.ZonaH0 + 1724 + 150} : Centre{}));
+    }
+
+    // Every candidate on the same spot: each of ten attempts draws both players' first targets, then a
+    // million and one candidates for player 1's second, before the placement gives up.
+    void hopelessSearchGivesUpAfterTenAttempts()
+    {
+        Base base;
+        platform::ScriptedRandom random;
+        random.script({0.5});
+        Series series;
+        QVERIFY(!placeTargets(fieldFor(base, 725, 765), random, series));
+        QCOMPARE(random.draws, 10 * (4 + 2 * (kDrawsPerSearch + 1)));
+    }
+
+    void randomKind_data()
+    {
+        QTest::addColumn<double>("r40"); // the random number times 40
+        QTest::addColumn<TargetCode>("kind");
+        QTest::newRow("0: Unifight") << 0.0 << TargetCode::Unifight;
+        QTest::newRow("9.49 rounds to 9: Unifight") << 9.49 << TargetCode::Unifight;
+        QTest::newRow("9.51 rounds to 10: Euro") << 9.51 << TargetCode::Euro;
+        QTest::newRow("19.49: Euro") << 19.49 << TargetCode::Euro;
+        QTest::newRow("19.51: circle") << 19.51 << TargetCode::Krug;
+        QTest::newRow("29.49: circle") << 29.49 << TargetCode::Krug;
+        QTest::newRow("29.51: square") << 29.51 << TargetCode::Kvadrat;
+        QTest::newRow("39.9: square") << 39.9 << TargetCode::Kvadrat;
+    }
+    void randomKind()
+    {
+        QFETCH(double, r40);
+        QTEST(randomTargetCode(r40 / 40), "kind");
+    }
+
+    void programRandomNumbers()
+    {
+        platform::ClockRandom random;
+        for (int i = 0; i < 5; ++i)
+            random.next();
+        QCOMPARE(quint64(random.next() * 0x1p53), 1981289133897057ULL); // the sixth: every step has shown by then
+        random.seedFromClock(); // the clock, not the values so far, decides what follows
+        QVERIFY(quint64(random.next() * 0x1p53) != 5248477181321592ULL);
+    }
+
+    void twipsAndPixels()
+    {
+        QCOMPARE(units::pixelsToTwips(7680, 15), 115200.0);
+        QCOMPARE(units::twipsToPixels(115200, 15), 7680);
+        QCOMPARE(units::twipsToPixels(22.5, 15), 2); // 1.5 pixels: halves to even
+    }
+};
+
+QTEST_APPLESS_MAIN(TestLayout)
+#include "tst_layout.moc"
