@@ -48,12 +48,15 @@ private slots:
         DrawingSurface surface(15);
         surface.resize({600, 600});
         surface.setBackColor(bgrFromColour(background));
+        surface.setFillColor(0x123456);
         const Base base{.StandBackColor = bgrFromColour(background),
                         .TargetZoom = 100,
                         .CircleSize = 5,
                         .ScaleX = 150,
                         .ScaleY = 120};
         kFaces[face](surface, base, 4500, 4500);
+        QCOMPARE(surface.fillStyle(), FillStyle::Transparent); // as the face found them
+        QCOMPARE(surface.fillColor(), 0x123456u);
         const QImage image = surface.image();
         const QPoint centre(300, 300);
         for (qsizetype k = 0; k < zones.size(); ++k) {
@@ -71,26 +74,6 @@ private slots:
         // A circle's rim is smoothed, a box's edge is sharp.
         const bool round = face == 1 || face == 2;
         QCOMPARE(image.pixelColor(centre + QPoint(across.last() - 1, 0)) != zones.last(), round);
-    }
-
-    void facesLeaveTheFillSettingsAsTheyFoundThem_data()
-    {
-        QTest::addColumn<int>("face");
-        QTest::newRow("Unifight") << 0;
-        QTest::newRow("Euro") << 1;
-        QTest::newRow("circle") << 2;
-        QTest::newRow("square") << 3;
-    }
-    void facesLeaveTheFillSettingsAsTheyFoundThem()
-    {
-        QFETCH(int, face);
-        DrawingSurface surface(15);
-        surface.resize({600, 600});
-        surface.setFillColor(0x123456);
-        const Base base{.TargetZoom = 100, .CircleSize = 5, .ScaleX = 150, .ScaleY = 120};
-        kFaces[face](surface, base, 4500, 4500);
-        QCOMPARE(surface.fillStyle(), FillStyle::Transparent);
-        QCOMPARE(surface.fillColor(), 0x123456u);
     }
 
     // In twips, drawn one twip a pixel: round on the stand at the start-up calibration of 725 x 765 mm.

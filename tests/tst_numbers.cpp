@@ -53,34 +53,6 @@ private slots:
         QCOMPARE(units::roundToInt32(qQNaN()), 0);
         QVERIFY(!units::roundToInt16(qQNaN()));
     }
-
-    // Whatever was there before: the program starts from these.
-    void startUpValues()
-    {
-        Base b{.TargetType = TargetCode::Random, .PlayerInterval = 9, .PauseMode = PauseCode::Keys};
-        SetDefaults(b, std::nullopt);
-        QCOMPARE(b.StandBackColor, 0x808080u);
-        QCOMPARE(b.PlayerCount, 2);
-        QCOMPARE(b.TargetsPerPlayer, 3);
-        QCOMPARE(b.TargetZoom, 100);
-        QCOMPARE(b.TargetType, TargetCode::Unifight);
-        QCOMPARE(b.ShowTime, int16_t(5));
-        QCOMPARE(b.CircleSize, int16_t(5));
-        QCOMPARE(b.PlayerInterval, int16_t(0));
-        QCOMPARE(b.PauseMode, PauseCode::Fixed);
-        QCOMPARE(b.PauseTime, int16_t(30));
-        QCOMPARE(b.TopMargin, 10);
-        QCOMPARE(b.BottomMargin, 20);
-        QCOMPARE(b.KalibrDx, int16_t(725));
-        QCOMPARE(b.KalibrDy, int16_t(765));
-        QCOMPARE(b.ScaleX, 0.0f);
-    }
-    void startUpShowTimeFromTheList()
-    {
-        Base b;
-        SetDefaults(b, 7);
-        QCOMPARE(b.ShowTime, int16_t(7));
-    }
 };
 
 QTEST_APPLESS_MAIN(TestNumbers)
