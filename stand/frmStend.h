@@ -38,9 +38,6 @@ struct StandLine {
 class frmStend : public QWidget, private ShowActions {
     Q_OBJECT
 public:
-    static constexpr double kDesignWidth = 10305;
-    static constexpr double kDesignHeight = 6555;
-
     frmStend(Base& base, platform::Platform& platform, QWidget* owner = nullptr);
     ~frmStend() override;
 
@@ -61,6 +58,9 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    static constexpr double kDesignWidth = 10305; // twips
+    static constexpr double kDesignHeight = 6555;
+
     friend struct StandDesign;
     friend class StandProbe; // the tests' view of the window's state
 
