@@ -8,6 +8,7 @@
 #include "platform/Platform.h"
 #include "platform/Units.h"
 #include "settings/Base.h"
+#include "settings/Recommended.h"
 #include "stand/StandLayout.h"
 #include "stand/frmStend.h"
 
@@ -325,9 +326,9 @@ QLineEdit* frmCfg::field(const char* name) const
 
 void frmCfg::load()
 {
-    list("cmbTargetShowTime")->select(4); // "5"
-    list("cmbKrug")->select(1);           // "5 cm"
-    list("cmbPause")->select(5);          // "50"
+    list("cmbTargetShowTime")->selectValue(kOpeningEntries.ShowTime);
+    list("cmbKrug")->selectValue(kOpeningEntries.CircleSize);
+    list("cmbPause")->selectValue(kOpeningEntries.PauseTime);
     SetDefaults(m_base, list("cmbTargetShowTime")->currentItemValue());
 }
 
@@ -460,9 +461,9 @@ void frmCfg::knDefClick()
     findChild<QRadioButton*>(QStringLiteral("optMenKol1"))->setChecked(true);
     findChild<QRadioButton*>(QStringLiteral("optTargetKol1"))->setChecked(true);
     findChild<QRadioButton*>(QStringLiteral("optTargetType0"))->setChecked(true);
-    list("cmbKrug")->select(4);           // "8 cm"
-    list("cmbTargetShowTime")->select(6); // "7"
-    list("cmbPause")->select(3);          // "30"
+    list("cmbKrug")->selectValue(kRecommendedEntries.CircleSize);
+    list("cmbTargetShowTime")->selectValue(kRecommendedEntries.ShowTime);
+    list("cmbPause")->selectValue(kRecommendedEntries.PauseTime);
     findChild<QRadioButton*>(QStringLiteral("optFixPause0"))->setChecked(true);
     const std::pair<const char*, const char*> texts[] = {{"txtTargetZoom", "100"}, {"txtOtstup_H", "10"},
                                                          {"txtOtstup_D", "20"},    {"txtDx", "725"},
