@@ -1,6 +1,6 @@
 #include "frmCfg.h"
 
-#include "NumberReader.h"
+#include "SettingsCheck.h"
 #include "platform/ClickLabel.h"
 #include "platform/Colour.h"
 #include "platform/EditableList.h"
@@ -52,11 +52,13 @@ struct FrameRow {
     TwipsRect rect;
 };
 
+// A label naming a field's range has its text's %1 and %2 filled in from the checks.
 struct LabelRow {
     const char* name;
     const char* text;
     TwipsRect rect;
     Frame frame = nullptr;
+    std::optional<Field> range = std::nullopt;
 };
 
 struct OptionRow {
@@ -118,9 +120,9 @@ struct CfgDesign {
         {"Label12", "Пауза между сериями", {240, 3840, 2895, 375}},
         {"Label11", "cek.", {3480, 120, 735, 375}, &frmCfg::m_fraPause},
         {"Label14", "Корректирующий масштаб", {240, 5160, 3135, 375}},
-        {"Label15", "%  (допустимо от 50  до 150 %)", {4080, 5160, 3495, 375}},
+        {"Label15", "%  (допустимо от %1  до %2 %)", {4080, 5160, 3495, 375}, nullptr, Field::TargetZoom},
         {"Label22", "Интервал между игроками", {240, 5640, 3135, 375}},
-        {"Label3", "%  (допустимо от 0 до 20%)", {4080, 5640, 3015, 375}},
+        {"Label3", "%  (допустимо от %1 до %2%)", {4080, 5640, 3015, 375}, nullptr, Field::PlayerInterval},
         {"Label17", "Неиспользуемые области", {240, 6240, 2895, 375}},
         {"Label16", "сверху", {3120, 6240, 975, 375}},
         {"Label18", "%", {4680, 6240, 495, 375}},
@@ -285,7 +287,10 @@ void frmCfg::createControls()
         this->*row.member = frame;
     }
     for (const LabelRow& row : CfgDesign::labels) {
-        auto* label = new QLabel(QString::fromUtf8(row.text), parentOf(row.frame));
+        QString text = QString::fromUtf8(row.text);
+        if (row.range)
+            text = text.arg(checkedRange(*row.range).lowest).arg(checkedRange(*row.range).highest);
+        auto* label = new QLabel(text, parentOf(row.frame));
         label->setWordWrap(true);
         setUp(label, row.name, row.rect, kTextPoints);
     }
@@ -396,66 +401,24 @@ void frmCfg::optionChosen(OptionGroup group, int index)
     }
 }
 
-bool frmCfg::refuse(const QString& message)
-{
-    m_platform.messageBox(this, message, platform::Buttons::Ok, platform::Icon::Exclamation, platform::Answer::Ok);
-    return false;
-}
-
 bool frmCfg::ApplySettings()
 {
-    const std::optional<int> showTime = m_cmbTargetShowTime->currentItemValue();
-    if (!showTime)
-        return refuse(QStringLiteral("Укажите продолжительность паказа мишеней в одной сери!"));
-    m_base.ShowTime = int16_t(*showTime);
-    const std::optional<int> circleSize = m_cmbKrug->currentItemValue();
-    if (!circleSize)
-        return refuse(QStringLiteral("Выберите размер круга из списка!"));
-    m_base.CircleSize = int16_t(*circleSize);
-    const std::optional<int> pause = m_cmbPause->currentItemValue();
-    if (!pause)
-        return refuse(QStringLiteral("Выберите длительность паузы из списка!"));
-    m_base.PauseTime = int16_t(*pause);
-
-    // Lengths are checked before rounding: 0.9 mm is refused, 1 mm passes.
-    const auto length = [](const QLineEdit* field) -> std::optional<int16_t> {
-        const double millimetres = readNumber(field->text());
-        if (millimetres < 1)
-            return std::nullopt;
-        return units::roundToInt16(millimetres);
-    };
-    const std::optional<int16_t> dx = length(m_txtDx);
-    if (!dx)
-        return refuse(QStringLiteral("Введите корректное значение калибровки по  dX!"));
-    m_base.KalibrDx = *dx;
-    const std::optional<int16_t> dy = length(m_txtDy);
-    if (!dy)
-        return refuse(QStringLiteral("Введите корректное значение калибровки по  dY"));
-    m_base.KalibrDy = *dy;
-
-    const auto whole = [](const QLineEdit* field, int lowest, int highest) -> std::optional<int16_t> {
-        const std::optional<int16_t> value = readWholeNumber(field->text());
-        if (!value || *value < lowest || *value > highest)
-            return std::nullopt;
-        return value;
-    };
-    const std::optional<int16_t> zoom = whole(m_txtTargetZoom, 50, 150);
-    if (!zoom)
-        return refuse(QStringLiteral("Корректирующий масштаб должен быть в пределах от 50 до 150%!"));
-    m_base.TargetZoom = *zoom;
-    const std::optional<int16_t> top = whole(m_txtOtstup_H, 5, 20);
-    if (!top)
-        return refuse(QStringLiteral("Неиспользуемая область экрана сверху должна быть в пределах от 5 до 20%!"));
-    m_base.TopMargin = *top;
-    const std::optional<int16_t> bottom = whole(m_txtOtstup_D, 0, 40);
-    if (!bottom)
-        return refuse(QStringLiteral("Неиспользуемая область экрана снизу должна быть в пределах от 0 до 40%!"));
-    m_base.BottomMargin = *bottom;
-    const std::optional<int16_t> interval = whole(m_txtMenInterval, 0, 20);
-    if (!interval)
-        return refuse(QStringLiteral("Интервал между спортсменами должен быть в пределах от 0 до 20%!"));
-    m_base.PlayerInterval = *interval;
-    return true;
+    const TypedValues typed{.showTime = m_cmbTargetShowTime->currentItemValue(),
+                            .circleSize = m_cmbKrug->currentItemValue(),
+                            .pauseTime = m_cmbPause->currentItemValue(),
+                            .dx = m_txtDx->text(),
+                            .dy = m_txtDy->text(),
+                            .targetZoom = m_txtTargetZoom->text(),
+                            .topMargin = m_txtOtstup_H->text(),
+                            .bottomMargin = m_txtOtstup_D->text(),
+                            .playerInterval = m_txtMenInterval->text()};
+    const CheckOutcome outcome = checkSettings(typed, m_base);
+    m_base = outcome.settings;
+    if (!outcome.refusal)
+        return true;
+    m_platform.messageBox(this, outcome.refusal->message, platform::Buttons::Ok, platform::Icon::Exclamation,
+                          platform::Answer::Ok);
+    return false;
 }
 
 void frmCfg::knStartClick()

@@ -66,8 +66,6 @@ private:
     void prepareStand();
     void showStandModally();
 
-    bool refuse(const QString& message);
-
     Base& m_base;
     platform::Platform& m_platform;
     double m_twipsPerPixel;
