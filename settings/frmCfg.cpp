@@ -9,7 +9,6 @@
 #include "platform/Units.h"
 #include "settings/Base.h"
 #include "settings/Recommended.h"
-#include "stand/StandLayout.h"
 #include "stand/frmStend.h"
 
 #include <QCloseEvent>
@@ -430,26 +429,8 @@ void frmCfg::knStartClick()
         m_stand->setWindowIcon(windowIcon());
         m_stand->move(frameGeometry().center() - m_stand->rect().center());
     }
-    prepareStand();
+    m_stand->prepareForShowing();
     showStandModally();
-}
-
-void frmCfg::prepareStand()
-{
-    frmStend& stand = *m_stand;
-    for (LineId id : {LineId::BorderTop, LineId::BorderBottom, LineId::BorderLeft, LineId::BorderRight})
-        stand.line(id).visible = false;
-    stand.setBackColor(m_base.StandBackColor);
-    stand.knGo()->show();
-    stand.knKalibrovka()->setText(QStringLiteral("Калибровка"));
-    stand.knKalibrovka()->show();
-    stand.knStopKalibr()->hide();
-    for (LineId id : {LineId::MenBorder, LineId::MenBorder2, LineId::kalibr_H, LineId::Kalibr_W})
-        stand.line(id).visible = false;
-    stand.LabMSG()->hide();
-    stand.labTimer()->show();
-    stand.setZonaH0(laneTop(stand.twipsHeight(), m_base.TopMargin));
-    stand.clearDrawing();
 }
 
 void frmCfg::showStandModally()
@@ -460,7 +441,6 @@ void frmCfg::showStandModally()
     connect(m_stand, &frmStend::hidden, &loop, &QEventLoop::quit);
     m_stand->show();
     m_stand->activateWindow();
-    m_stand->knGo()->setFocus();
     if (m_stand->isVisible())
         loop.exec();
 }

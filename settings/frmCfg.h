@@ -63,7 +63,6 @@ private:
     void centreOnScreen();
     void load();
     void chooseRecommended(OptionGroup group);
-    void prepareStand();
     void showStandModally();
 
     Base& m_base;

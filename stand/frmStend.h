@@ -46,6 +46,10 @@ public:
     double twipsHeight() const;
     double twipsPerPixel() const { return m_surface.twipsPerPixel(); }
 
+    // Each time before the window is shown: the controls and lines as a show starts, the
+    // settings' colour and top margin, nothing drawn, and the focus on knGo.
+    void prepareForShowing();
+
     void PrepZona();
     const Lanes& lanes() const { return m_lanes; }
     void setZonaH0(int32_t twips) { m_lanes.ZonaH0 = twips; }
