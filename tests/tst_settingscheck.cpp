@@ -18,88 +18,42 @@ const QString kBottomMessage =
     QStringLiteral("Неиспользуемая область экрана снизу должна быть в пределах от 0 до 40%!");
 const QString kIntervalMessage = QStringLiteral("Интервал между спортсменами должен быть в пределах от 0 до 20%!");
 
-constexpr Field kInOrder[] = {Field::ShowTime,  Field::CircleSize,   Field::PauseTime,
-                              Field::Dx,        Field::Dy,           Field::TargetZoom,
-                              Field::TopMargin, Field::BottomMargin, Field::PlayerInterval};
-
-// As the window opens: every value passes.
+// As the window opens: every value passes, and stores these, in Field's order.
 TypedValues opening()
 {
     return {5, 5, 50, "725", "765", "100", "10", "20", "0"};
 }
+constexpr int kOpeningStored[] = {5, 5, 50, 725, 765, 100, 10, 20, 0};
 
-// The settings before OK: each value differs from what opening() stores.
-Base before()
-{
-    return {.TargetZoom = 60,
-            .ShowTime = 1,
-            .CircleSize = 4,
-            .PlayerInterval = 1,
-            .PauseTime = 1,
-            .TopMargin = 6,
-            .BottomMargin = 1,
-            .KalibrDx = 400,
-            .KalibrDy = 401};
-}
+// The settings before OK, each differing from what opening() stores.
+constexpr Base kBefore{.TargetZoom = 60,
+                       .ShowTime = 1,
+                       .CircleSize = 4,
+                       .PlayerInterval = 1,
+                       .PauseTime = 1,
+                       .TopMargin = 6,
+                       .BottomMargin = 1,
+                       .KalibrDx = 400,
+                       .KalibrDy = 401};
 
 int stored(const Base& b, Field field)
 {
-    switch (field) {
-    case Field::ShowTime:
-        return b.ShowTime;
-    case Field::CircleSize:
-        return b.CircleSize;
-    case Field::PauseTime:
-        return b.PauseTime;
-    case Field::Dx:
-        return b.KalibrDx;
-    case Field::Dy:
-        return b.KalibrDy;
-    case Field::TargetZoom:
-        return b.TargetZoom;
-    case Field::TopMargin:
-        return b.TopMargin;
-    case Field::BottomMargin:
-        return b.BottomMargin;
-    case Field::PlayerInterval:
-        return b.PlayerInterval;
-    }
-    return 0;
+    const int inFieldOrder[] = {b.ShowTime,   b.CircleSize, b.PauseTime,    b.KalibrDx,      b.KalibrDy,
+                                b.TargetZoom, b.TopMargin,  b.BottomMargin, b.PlayerInterval};
+    return inFieldOrder[int(field)];
 }
 
-// opening() with one list's entry or one field's text replaced; a list given a text is typed into.
-TypedValues with(Field field, const QString& text)
+TypedValues with(QString TypedValues::*field, const QString& text)
 {
     TypedValues typed = opening();
-    switch (field) {
-    case Field::ShowTime:
-        typed.showTime = std::nullopt;
-        break;
-    case Field::CircleSize:
-        typed.circleSize = std::nullopt;
-        break;
-    case Field::PauseTime:
-        typed.pauseTime = std::nullopt;
-        break;
-    case Field::Dx:
-        typed.dx = text;
-        break;
-    case Field::Dy:
-        typed.dy = text;
-        break;
-    case Field::TargetZoom:
-        typed.targetZoom = text;
-        break;
-    case Field::TopMargin:
-        typed.topMargin = text;
-        break;
-    case Field::BottomMargin:
-        typed.bottomMargin = text;
-        break;
-    case Field::PlayerInterval:
-        typed.playerInterval = text;
-        break;
-    }
+    typed.*field = text;
+    return typed;
+}
+
+TypedValues typedInto(std::optional<int> TypedValues::*list)
+{
+    TypedValues typed = opening();
+    typed.*list = std::nullopt;
     return typed;
 }
 
@@ -114,31 +68,30 @@ private slots:
         QTest::addColumn<TypedValues>("typed");
         QTest::addColumn<Field>("field");
         QTest::addColumn<int>("value");
-        QTest::newRow("the chosen show time") << opening() << Field::ShowTime << 5;
-        QTest::newRow("the chosen circle size") << opening() << Field::CircleSize << 5;
-        QTest::newRow("the chosen pause") << opening() << Field::PauseTime << 50;
-        QTest::newRow("1 mm is the shortest dX") << with(Field::Dx, "1") << Field::Dx << 1;
-        QTest::newRow("blanks inside a dX are skipped") << with(Field::Dx, "7 25") << Field::Dx << 725;
-        QTest::newRow("a dX of 2.5 rounds to the even 2") << with(Field::Dx, "2.5") << Field::Dx << 2;
-        QTest::newRow("a dY of 3.5 rounds to the even 4") << with(Field::Dy, "3.5") << Field::Dy << 4;
-        QTest::newRow("32767 mm is the longest dY") << with(Field::Dy, "32767") << Field::Dy << 32767;
-        QTest::newRow("50 % is the smallest zoom") << with(Field::TargetZoom, "50") << Field::TargetZoom << 50;
-        QTest::newRow("150 % is the largest zoom") << with(Field::TargetZoom, "150") << Field::TargetZoom << 150;
-        QTest::newRow("a zoom may have an exponent") << with(Field::TargetZoom, "1e2") << Field::TargetZoom << 100;
-        QTest::newRow("5 % is the smallest top") << with(Field::TopMargin, "5") << Field::TopMargin << 5;
+        QTest::newRow("1 mm is the shortest dX") << with(&TypedValues::dx, "1") << Field::Dx << 1;
+        QTest::newRow("blanks inside a dX are skipped") << with(&TypedValues::dx, "7 25") << Field::Dx << 725;
+        QTest::newRow("a dX of 2.5 rounds to the even 2") << with(&TypedValues::dx, "2.5") << Field::Dx << 2;
+        QTest::newRow("a dY of 3.5 rounds to the even 4") << with(&TypedValues::dy, "3.5") << Field::Dy << 4;
+        QTest::newRow("32767 mm is the longest dY") << with(&TypedValues::dy, "32767") << Field::Dy << 32767;
+        QTest::newRow("50 % is the smallest zoom") << with(&TypedValues::targetZoom, "50") << Field::TargetZoom << 50;
+        QTest::newRow("150 % is the largest zoom") << with(&TypedValues::targetZoom, "150") << Field::TargetZoom << 150;
+        QTest::newRow("5 % is the smallest top") << with(&TypedValues::topMargin, "5") << Field::TopMargin << 5;
         QTest::newRow("a top of 20.5 rounds to the even 20")
-            << with(Field::TopMargin, "20.5") << Field::TopMargin << 20;
-        QTest::newRow("0 % is the smallest bottom") << with(Field::BottomMargin, "0") << Field::BottomMargin << 0;
-        QTest::newRow("40 % is the largest bottom") << with(Field::BottomMargin, "40") << Field::BottomMargin << 40;
-        QTest::newRow("an empty interval reads 0") << with(Field::PlayerInterval, "") << Field::PlayerInterval << 0;
+            << with(&TypedValues::topMargin, "20.5") << Field::TopMargin << 20;
+        QTest::newRow("0 % is the smallest bottom")
+            << with(&TypedValues::bottomMargin, "0") << Field::BottomMargin << 0;
+        QTest::newRow("40 % is the largest bottom")
+            << with(&TypedValues::bottomMargin, "40") << Field::BottomMargin << 40;
+        QTest::newRow("an empty interval reads 0")
+            << with(&TypedValues::playerInterval, "") << Field::PlayerInterval << 0;
         QTest::newRow("20 % is the largest interval")
-            << with(Field::PlayerInterval, "20") << Field::PlayerInterval << 20;
+            << with(&TypedValues::playerInterval, "20") << Field::PlayerInterval << 20;
     }
     void passingValueIsStored()
     {
         QFETCH(TypedValues, typed);
         QFETCH(Field, field);
-        const CheckOutcome outcome = checkSettings(typed, before());
+        const CheckOutcome outcome = checkSettings(typed, kBefore);
         QVERIFY(!outcome.refusal);
         QTEST(stored(outcome.settings, field), "value");
     }
@@ -148,32 +101,32 @@ private slots:
         QTest::addColumn<TypedValues>("typed");
         QTest::addColumn<Field>("field");
         QTest::addColumn<QString>("message");
-        QTest::newRow("a typed show time") << with(Field::ShowTime, {}) << Field::ShowTime << kShowTimeMessage;
-        QTest::newRow("a typed circle size") << with(Field::CircleSize, {}) << Field::CircleSize << kCircleMessage;
-        QTest::newRow("a typed pause") << with(Field::PauseTime, {}) << Field::PauseTime << kPauseMessage;
+        QTest::newRow("a typed show time") << typedInto(&TypedValues::showTime) << Field::ShowTime << kShowTimeMessage;
+        QTest::newRow("a typed circle size")
+            << typedInto(&TypedValues::circleSize) << Field::CircleSize << kCircleMessage;
+        QTest::newRow("a typed pause") << typedInto(&TypedValues::pauseTime) << Field::PauseTime << kPauseMessage;
         QTest::newRow("a dX of 0.9 is refused before it rounds to 1")
-            << with(Field::Dx, "0.9") << Field::Dx << kDxMessage;
-        QTest::newRow("a dX of 1e5 does not fit 16 bits") << with(Field::Dx, "1e5") << Field::Dx << kDxMessage;
-        QTest::newRow("an empty dY reads 0") << with(Field::Dy, "") << Field::Dy << kDyMessage;
-        QTest::newRow("a dY of 32767.5 rounds past 16 bits") << with(Field::Dy, "32767.5") << Field::Dy << kDyMessage;
-        QTest::newRow("a zoom of 49") << with(Field::TargetZoom, "49") << Field::TargetZoom << kZoomMessage;
-        QTest::newRow("a zoom of 151") << with(Field::TargetZoom, "151") << Field::TargetZoom << kZoomMessage;
-        QTest::newRow("a zoom of letters reads 0")
-            << with(Field::TargetZoom, "abc") << Field::TargetZoom << kZoomMessage;
-        QTest::newRow("a top of 4.5 rounds to the even 4")
-            << with(Field::TopMargin, "4.5") << Field::TopMargin << kTopMessage;
-        QTest::newRow("a top of 21") << with(Field::TopMargin, "21") << Field::TopMargin << kTopMessage;
-        QTest::newRow("a bottom of -1") << with(Field::BottomMargin, "-1") << Field::BottomMargin << kBottomMessage;
-        QTest::newRow("a bottom of 41") << with(Field::BottomMargin, "41") << Field::BottomMargin << kBottomMessage;
+            << with(&TypedValues::dx, "0.9") << Field::Dx << kDxMessage;
+        QTest::newRow("a dX of 1e5 does not fit 16 bits") << with(&TypedValues::dx, "1e5") << Field::Dx << kDxMessage;
+        QTest::newRow("an empty dY reads 0") << with(&TypedValues::dy, "") << Field::Dy << kDyMessage;
+        QTest::newRow("a dY of 32767.5 rounds past 16 bits")
+            << with(&TypedValues::dy, "32767.5") << Field::Dy << kDyMessage;
+        QTest::newRow("a zoom of 49") << with(&TypedValues::targetZoom, "49") << Field::TargetZoom << kZoomMessage;
+        QTest::newRow("a zoom of 151") << with(&TypedValues::targetZoom, "151") << Field::TargetZoom << kZoomMessage;
+        QTest::newRow("a top of 21") << with(&TypedValues::topMargin, "21") << Field::TopMargin << kTopMessage;
+        QTest::newRow("a bottom of -1") << with(&TypedValues::bottomMargin, "-1") << Field::BottomMargin
+                                        << kBottomMessage;
+        QTest::newRow("a bottom of 41") << with(&TypedValues::bottomMargin, "41") << Field::BottomMargin
+                                        << kBottomMessage;
         QTest::newRow("an interval of -1")
-            << with(Field::PlayerInterval, "-1") << Field::PlayerInterval << kIntervalMessage;
+            << with(&TypedValues::playerInterval, "-1") << Field::PlayerInterval << kIntervalMessage;
         QTest::newRow("an interval of 21")
-            << with(Field::PlayerInterval, "21") << Field::PlayerInterval << kIntervalMessage;
+            << with(&TypedValues::playerInterval, "21") << Field::PlayerInterval << kIntervalMessage;
     }
     void failingValueIsRefusedWithItsMessage()
     {
         QFETCH(TypedValues, typed);
-        const CheckOutcome outcome = checkSettings(typed, before());
+        const CheckOutcome outcome = checkSettings(typed, kBefore);
         QVERIFY(outcome.refusal);
         QTEST(outcome.refusal->field, "field");
         QTEST(outcome.refusal->message, "message");
@@ -211,13 +164,12 @@ private slots:
     {
         QFETCH(TypedValues, typed);
         QFETCH(Field, refused);
-        const CheckOutcome outcome = checkSettings(typed, before());
-        const Base allPassed = checkSettings(opening(), before()).settings;
+        const CheckOutcome outcome = checkSettings(typed, kBefore);
         QVERIFY(outcome.refusal);
         QCOMPARE(outcome.refusal->field, refused);
-        for (const Field field : kInOrder) {
-            const Base& expected = field < refused ? allPassed : before();
-            QCOMPARE(stored(outcome.settings, field), stored(expected, field));
+        for (int field = 0; field <= int(Field::PlayerInterval); ++field) {
+            const int expected = field < int(refused) ? kOpeningStored[field] : stored(kBefore, Field(field));
+            QCOMPARE(stored(outcome.settings, Field(field)), expected);
         }
     }
 };
