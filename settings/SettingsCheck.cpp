@@ -24,6 +24,7 @@ struct Check {
 constexpr int kShortestLength = 1; // millimetres
 constexpr int kLongestLength = std::numeric_limits<int16_t>::max();
 
+// In the order " OK " checks them, which is Field's.
 // clang-format off
 constexpr Check kChecks[] = {
     {Field::ShowTime, Reading::ListEntry, &TypedValues::showTime, nullptr,
