@@ -36,9 +36,9 @@ int EditableList::listIndex() const
     return m_typed ? -1 : currentIndex();
 }
 
-void EditableList::select(int index)
+void EditableList::selectValue(int itemValue)
 {
-    setCurrentIndex(index);
+    setCurrentIndex(findData(itemValue));
     m_typed = false;
 }
 

@@ -15,7 +15,8 @@ public:
     void addEntry(const QString& text, int itemValue);
     // -1 when nothing is chosen or the edit text has changed since.
     int listIndex() const;
-    void select(int index);
+    // Chooses the entry holding itemValue; none when no entry holds it.
+    void selectValue(int itemValue);
     std::optional<int> currentItemValue() const;
 
 private:

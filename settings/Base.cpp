@@ -1,21 +1,23 @@
 #include "Base.h"
 
+#include "Recommended.h"
+
 void SetDefaults(Base& base, std::optional<int> showTimeEntry)
 {
     base.StandBackColor = colours::kGrey128;
-    base.PlayerCount = 2;
-    base.TargetsPerPlayer = 3;
-    base.TargetZoom = 100;
-    base.TargetType = TargetCode::Unifight;
-    base.PlayerInterval = 0;
-    base.ShowTime = 5;
+    base.PlayerCount = kRecommended.PlayerCount;
+    base.TargetsPerPlayer = kRecommended.TargetsPerPlayer;
+    base.TargetZoom = kRecommended.TargetZoom;
+    base.TargetType = kRecommended.TargetType;
+    base.PlayerInterval = kRecommended.PlayerInterval;
+    base.ShowTime = kStartStored.ShowTime;
     if (showTimeEntry)
         base.ShowTime = static_cast<int16_t>(*showTimeEntry);
-    base.CircleSize = 5;
-    base.PauseMode = PauseCode::Fixed;
-    base.PauseTime = 30;
-    base.TopMargin = 10;
-    base.BottomMargin = 20;
-    base.KalibrDx = 725;
-    base.KalibrDy = 765;
+    base.CircleSize = kStartStored.CircleSize;
+    base.PauseMode = kRecommended.PauseMode;
+    base.PauseTime = kStartStored.PauseTime;
+    base.TopMargin = kRecommended.TopMargin;
+    base.BottomMargin = kRecommended.BottomMargin;
+    base.KalibrDx = kRecommended.KalibrDx;
+    base.KalibrDy = kRecommended.KalibrDy;
 }

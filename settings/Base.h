@@ -37,6 +37,6 @@ struct Base {
     float ScaleY = 0; // twips per centimetre down the stand
 };
 
-// Gives every setting its start-up value. showTimeEntry is the item value of the
+// Gives every setting its start-up value (Recommended.h). showTimeEntry is the item value of the
 // show-time list's current entry, if it has one; it then replaces the start-up 5.
 void SetDefaults(Base& base, std::optional<int> showTimeEntry);

@@ -1,6 +1,6 @@
 #include "frmCfg.h"
 
-#include "NumberReader.h"
+#include "SettingsCheck.h"
 #include "platform/ClickLabel.h"
 #include "platform/Colour.h"
 #include "platform/EditableList.h"
@@ -9,7 +9,7 @@
 #include "platform/ScreenTwips.h"
 #include "platform/Units.h"
 #include "settings/Base.h"
-#include "stand/StandLayout.h"
+#include "settings/Recommended.h"
 #include "stand/frmStend.h"
 
 #include <QCloseEvent>
@@ -24,78 +24,10 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <span>
 #include <vector>
 
 namespace {
-
-enum class Kind { Label, Frame, Option, List, Text, Button, Link };
-
-// One control of the window: positions in twips, relative to the client area or to the
-// frame named; indexed controls carry their index in the name (optTargetType4).
-struct ControlRow {
-    const char* name;
-    Kind kind;
-    const char* text;
-    TwipsRect rect;
-    int tab;
-    const char* frame = nullptr;
-    int maxLength = 0;
-};
-
-// clang-format off
-constexpr ControlRow kControls[] = {
-    {"Label1", Kind::Label, "Цвет фона", {240, 240, 1455, 375}, 1},
-    {"Label2", Kind::Label, "Количество игроков", {240, 720, 2655, 375}, 9},
-    {"fraMenKol", Kind::Frame, "", {3120, 600, 2775, 495}, 11},
-    {"optMenKol0", Kind::Option, "Один", {0, 0, 975, 495}, 13, "fraMenKol"},
-    {"optMenKol1", Kind::Option, "Два", {1680, 0, 975, 495}, 12, "fraMenKol"},
-    {"Label4", Kind::Label, "Количество мишеней у каждого игрока", {240, 1200, 3015, 615}, 10},
-    {"fraTargetKol", Kind::Frame, "", {3120, 1200, 2775, 495}, 14},
-    {"optTargetKol0", Kind::Option, "Одна", {0, 0, 975, 495}, 16, "fraTargetKol"},
-    {"optTargetKol1", Kind::Option, "Три", {1680, 0, 975, 495}, 15, "fraTargetKol"},
-    {"Label5", Kind::Label, "Тип мишеней", {240, 1920, 2655, 375}, 20},
-    {"fraTargetType", Kind::Frame, "", {3120, 1800, 4455, 1095}, 17},
-    {"optTargetType0", Kind::Option, "Unifight", {0, 0, 1335, 495}, 18, "fraTargetType"},
-    {"optTargetType1", Kind::Option, "Euro", {1680, 0, 975, 495}, 19, "fraTargetType"},
-    {"optTargetType4", Kind::Option, "Случайная", {3000, 0, 1455, 495}, 56, "fraTargetType"},
-    {"optTargetType3", Kind::Option, "Квадрат", {0, 600, 1335, 495}, 30, "fraTargetType"},
-    {"optTargetType2", Kind::Option, "Круг", {1680, 600, 975, 495}, 29, "fraTargetType"},
-    {"cmbKrug", Kind::List, "", {3000, 660, 975, 360}, 31, "fraTargetType"},
-    {"Label6", Kind::Label, "Длительность показа мишеней в одной серии", {240, 3000, 2895, 615}, 21},
-    {"cmbTargetShowTime", Kind::List, "", {3120, 3120, 975, 360}, 22},
-    {"Label7", Kind::Label, "cek.", {4320, 3240, 975, 375}, 23},
-    {"Label12", Kind::Label, "Пауза между сериями", {240, 3840, 2895, 375}, 32},
-    {"fraPause", Kind::Frame, "", {3120, 3720, 5175, 1095}, 33},
-    {"optFixPause0", Kind::Option, "Фиксированная", {0, 0, 2175, 495}, 36, "fraPause"},
-    {"cmbPause", Kind::List, "", {2400, 0, 975, 360}, 34, "fraPause"},
-    {"Label11", Kind::Label, "cek.", {3480, 120, 735, 375}, 35, "fraPause"},
-    {"optFixPause1", Kind::Option, "Управляется клавишами \"Пробел\", \"Enter\", \"Esc\"", {0, 600, 5175, 495}, 37, "fraPause"},
-    {"Label14", Kind::Label, "Корректирующий масштаб", {240, 5160, 3135, 375}, 40},
-    {"txtTargetZoom", Kind::Text, "100", {3120, 5040, 855, 375}, 39, nullptr, 3},
-    {"Label15", Kind::Label, "%  (допустимо от 50  до 150 %)", {4080, 5160, 3495, 375}, 41},
-    {"Label22", Kind::Label, "Интервал между игроками", {240, 5640, 3135, 375}, 55},
-    {"txtMenInterval", Kind::Text, "0", {3120, 5520, 855, 375}, 53, nullptr, 2},
-    {"Label3", Kind::Label, "%  (допустимо от 0 до 20%)", {4080, 5640, 3015, 375}, 54},
-    {"Label17", Kind::Label, "Неиспользуемые области", {240, 6240, 2895, 375}, 46},
-    {"Label16", Kind::Label, "сверху", {3120, 6240, 975, 375}, 45},
-    {"txtOtstup_H", Kind::Text, "10", {3960, 6120, 615, 375}, 43, nullptr, 2},
-    {"Label18", Kind::Label, "%", {4680, 6240, 495, 375}, 47},
-    {"Label13", Kind::Label, "снизу", {5160, 6240, 975, 375}, 44},
-    {"txtOtstup_D", Kind::Text, "20", {6000, 6120, 615, 375}, 42, nullptr, 2},
-    {"Label19", Kind::Label, "%", {6720, 6240, 495, 375}, 48},
-    {"Label8", Kind::Label, "Калибровка", {240, 6960, 2055, 375}, 24},
-    {"Label9", Kind::Label, "dX", {3480, 6960, 615, 375}, 26},
-    {"txtDx", Kind::Text, "725", {3960, 6840, 615, 375}, 25, nullptr, 4},
-    {"Label20", Kind::Label, "mm", {4680, 6960, 495, 375}, 49},
-    {"Label10", Kind::Label, "dY", {5520, 6960, 615, 375}, 28},
-    {"txtDy", Kind::Text, "765", {6000, 6840, 615, 375}, 27, nullptr, 4},
-    {"Label21", Kind::Label, "mm", {6720, 6960, 495, 375}, 50},
-    {"Command1", Kind::Button, "Выход", {240, 7800, 1455, 495}, 38},
-    {"knDef", Kind::Button, "Рекомендуемые", {2280, 7800, 2775, 495}, 51},
-    {"knStart", Kind::Button, " OK ", {6000, 7800, 2295, 495}, 0},
-    {"lab_Href_MN", Kind::Link, "", {11280, 3660, 375, 4695}, 52},
-};
-// clang-format on
 
 struct Entry {
     const char* text;
@@ -110,25 +42,134 @@ constexpr Entry kCircleSizes[] = {{"4 cm", 4}, {"5 cm", 5},   {"6 cm", 6},   {"7
 constexpr Entry kPauses[] = {{"1", 1},   {"10", 10}, {"20", 20},   {"30", 30},   {"40", 40},  {"50", 50},
                              {"60", 60}, {"90", 90}, {"120", 120}, {"150", 150}, {"180", 180}};
 
-struct ListEntries {
+// Each kind of control has its table; positions are in twips, relative to the client area
+// or to the frame named. Labels and frames take no focus and so have no place in the tab order.
+using Frame = QFrame* frmCfg::*;
+
+struct FrameRow {
+    Frame member;
     const char* name;
-    const Entry* begin;
-    const Entry* end;
+    TwipsRect rect;
 };
 
-const ListEntries kLists[] = {{"cmbTargetShowTime", std::begin(kShowTimes), std::end(kShowTimes)},
-                              {"cmbKrug", std::begin(kCircleSizes), std::end(kCircleSizes)},
-                              {"cmbPause", std::begin(kPauses), std::end(kPauses)}};
+// A label naming a field's range has its text's %1 and %2 filled in from the checks.
+struct LabelRow {
+    const char* name;
+    const char* text;
+    TwipsRect rect;
+    Frame frame = nullptr;
+    std::optional<Field> range = std::nullopt;
+};
 
-struct OptionName {
-    const char* prefix;
+struct OptionRow {
     OptionGroup group;
+    int index;
+    const char* name;
+    const char* text;
+    TwipsRect rect;
+    int tab;
+    Frame frame;
 };
 
-constexpr OptionName kOptionGroups[] = {{"optMenKol", OptionGroup::MenKol},
-                                        {"optTargetKol", OptionGroup::TargetKol},
-                                        {"optTargetType", OptionGroup::TargetType},
-                                        {"optFixPause", OptionGroup::FixPause}};
+struct ListRow {
+    EditableList* frmCfg::*member;
+    const char* name;
+    TwipsRect rect;
+    int tab;
+    Frame frame;
+    std::span<const Entry> entries;
+};
+
+// A field shows its recommended value as the window opens and after "Рекомендуемые".
+struct TextRow {
+    QLineEdit* frmCfg::*member;
+    const char* name;
+    int recommended;
+    TwipsRect rect;
+    int tab;
+    int maxLength;
+};
+
+struct ButtonRow {
+    QPushButton* frmCfg::*member;
+    const char* name;
+    const char* text;
+    TwipsRect rect;
+    int tab;
+    void (frmCfg::*clicked)();
+};
+
+} // namespace
+
+// The design of the window; the tab indices of all kinds together give the tab order.
+// clang-format off
+struct CfgDesign {
+    static constexpr FrameRow frames[] = {
+        {&frmCfg::m_fraMenKol, "fraMenKol", {3120, 600, 2775, 495}},
+        {&frmCfg::m_fraTargetKol, "fraTargetKol", {3120, 1200, 2775, 495}},
+        {&frmCfg::m_fraTargetType, "fraTargetType", {3120, 1800, 4455, 1095}},
+        {&frmCfg::m_fraPause, "fraPause", {3120, 3720, 5175, 1095}},
+    };
+    static constexpr LabelRow labels[] = {
+        {"Label1", "Цвет фона", {240, 240, 1455, 375}},
+        {"Label2", "Количество игроков", {240, 720, 2655, 375}},
+        {"Label4", "Количество мишеней у каждого игрока", {240, 1200, 3015, 615}},
+        {"Label5", "Тип мишеней", {240, 1920, 2655, 375}},
+        {"Label6", "Длительность показа мишеней в одной серии", {240, 3000, 2895, 615}},
+        {"Label7", "cek.", {4320, 3240, 975, 375}},
+        {"Label12", "Пауза между сериями", {240, 3840, 2895, 375}},
+        {"Label11", "cek.", {3480, 120, 735, 375}, &frmCfg::m_fraPause},
+        {"Label14", "Корректирующий масштаб", {240, 5160, 3135, 375}},
+        {"Label15", "%  (допустимо от %1  до %2 %)", {4080, 5160, 3495, 375}, nullptr, Field::TargetZoom},
+        {"Label22", "Интервал между игроками", {240, 5640, 3135, 375}},
+        {"Label3", "%  (допустимо от %1 до %2%)", {4080, 5640, 3015, 375}, nullptr, Field::PlayerInterval},
+        {"Label17", "Неиспользуемые области", {240, 6240, 2895, 375}},
+        {"Label16", "сверху", {3120, 6240, 975, 375}},
+        {"Label18", "%", {4680, 6240, 495, 375}},
+        {"Label13", "снизу", {5160, 6240, 975, 375}},
+        {"Label19", "%", {6720, 6240, 495, 375}},
+        {"Label8", "Калибровка", {240, 6960, 2055, 375}},
+        {"Label9", "dX", {3480, 6960, 615, 375}},
+        {"Label20", "mm", {4680, 6960, 495, 375}},
+        {"Label10", "dY", {5520, 6960, 615, 375}},
+        {"Label21", "mm", {6720, 6960, 495, 375}},
+    };
+    static constexpr OptionRow options[] = {
+        {OptionGroup::MenKol, 0, "optMenKol0", "Один", {0, 0, 975, 495}, 13, &frmCfg::m_fraMenKol},
+        {OptionGroup::MenKol, 1, "optMenKol1", "Два", {1680, 0, 975, 495}, 12, &frmCfg::m_fraMenKol},
+        {OptionGroup::TargetKol, 0, "optTargetKol0", "Одна", {0, 0, 975, 495}, 16, &frmCfg::m_fraTargetKol},
+        {OptionGroup::TargetKol, 1, "optTargetKol1", "Три", {1680, 0, 975, 495}, 15, &frmCfg::m_fraTargetKol},
+        {OptionGroup::TargetType, 0, "optTargetType0", "Unifight", {0, 0, 1335, 495}, 18, &frmCfg::m_fraTargetType},
+        {OptionGroup::TargetType, 1, "optTargetType1", "Euro", {1680, 0, 975, 495}, 19, &frmCfg::m_fraTargetType},
+        {OptionGroup::TargetType, 4, "optTargetType4", "Случайная", {3000, 0, 1455, 495}, 56, &frmCfg::m_fraTargetType},
+        {OptionGroup::TargetType, 3, "optTargetType3", "Квадрат", {0, 600, 1335, 495}, 30, &frmCfg::m_fraTargetType},
+        {OptionGroup::TargetType, 2, "optTargetType2", "Круг", {1680, 600, 975, 495}, 29, &frmCfg::m_fraTargetType},
+        {OptionGroup::FixPause, 0, "optFixPause0", "Фиксированная", {0, 0, 2175, 495}, 36, &frmCfg::m_fraPause},
+        {OptionGroup::FixPause, 1, "optFixPause1", "Управляется клавишами \"Пробел\", \"Enter\", \"Esc\"", {0, 600, 5175, 495}, 37, &frmCfg::m_fraPause},
+    };
+    static constexpr ListRow lists[] = {
+        {&frmCfg::m_cmbKrug, "cmbKrug", {3000, 660, 975, 360}, 31, &frmCfg::m_fraTargetType, kCircleSizes},
+        {&frmCfg::m_cmbTargetShowTime, "cmbTargetShowTime", {3120, 3120, 975, 360}, 22, nullptr, kShowTimes},
+        {&frmCfg::m_cmbPause, "cmbPause", {2400, 0, 975, 360}, 34, &frmCfg::m_fraPause, kPauses},
+    };
+    static constexpr TextRow texts[] = {
+        {&frmCfg::m_txtTargetZoom, "txtTargetZoom", kRecommended.TargetZoom, {3120, 5040, 855, 375}, 39, 3},
+        {&frmCfg::m_txtMenInterval, "txtMenInterval", kRecommended.PlayerInterval, {3120, 5520, 855, 375}, 53, 2},
+        {&frmCfg::m_txtOtstup_H, "txtOtstup_H", kRecommended.TopMargin, {3960, 6120, 615, 375}, 43, 2},
+        {&frmCfg::m_txtOtstup_D, "txtOtstup_D", kRecommended.BottomMargin, {6000, 6120, 615, 375}, 42, 2},
+        {&frmCfg::m_txtDx, "txtDx", kRecommended.KalibrDx, {3960, 6840, 615, 375}, 25, 4},
+        {&frmCfg::m_txtDy, "txtDy", kRecommended.KalibrDy, {6000, 6840, 615, 375}, 27, 4},
+    };
+    static constexpr ButtonRow buttons[] = {
+        {&frmCfg::m_command1, "Command1", "Выход", {240, 7800, 1455, 495}, 38, &frmCfg::exitClick},
+        {&frmCfg::m_knDef, "knDef", "Рекомендуемые", {2280, 7800, 2775, 495}, 51, &frmCfg::knDefClick},
+        {&frmCfg::m_knStart, "knStart", " OK ", {6000, 7800, 2295, 495}, 0, &frmCfg::knStartClick},
+    };
+    static constexpr TwipsRect link{11280, 3660, 375, 4695};
+};
+// clang-format on
+
+namespace {
 
 // The colour swatches as they stand from left to right; the caption marks the chosen one.
 struct Swatch {
@@ -160,6 +201,22 @@ void paintBack(QWidget* widget, uint32_t bgr)
     palette.setColor(QPalette::Base, colourFromBgr(bgr));
     palette.setColor(QPalette::Button, colourFromBgr(bgr));
     widget->setPalette(palette);
+}
+
+// The option button of a group that stands for the recommended setting.
+int recommendedOption(OptionGroup group)
+{
+    switch (group) {
+    case OptionGroup::MenKol:
+        return kRecommended.PlayerCount - 1;
+    case OptionGroup::TargetKol:
+        return kRecommended.TargetsPerPlayer == 0 ? 0 : 1;
+    case OptionGroup::TargetType:
+        return int(kRecommended.TargetType);
+    case OptionGroup::FixPause:
+        return int(kRecommended.PauseMode);
+    }
+    return 0;
 }
 
 } // namespace
@@ -206,80 +263,82 @@ bool frmCfg::event(QEvent* event)
 
 void frmCfg::createControls()
 {
+    static_assert(std::size(kSwatches) == kSwatchCount);
     const auto toPixels = [this](double twips) {
         return units::twipsToPixels(twips, m_twipsPerPixel);
     };
     const auto place = [&](QWidget* widget, const TwipsRect& r) {
         widget->setGeometry(toPixels(r.left), toPixels(r.top), toPixels(r.width), toPixels(r.height));
     };
-
+    const auto parentOf = [this](Frame frame) -> QWidget* {
+        return frame ? static_cast<QWidget*>(this->*frame) : this;
+    };
+    // Object names stay for the tests and for accessibility; the window itself holds members.
+    const auto setUp = [&](QWidget* widget, const char* name, const TwipsRect& rect, double points) {
+        widget->setObjectName(QLatin1String(name));
+        widget->setFont(programFont(points, false));
+        place(widget, rect);
+    };
     std::vector<std::pair<int, QWidget*>> tabOrder;
-    for (const ControlRow& row : kControls) {
-        QWidget* parent = row.frame ? findChild<QWidget*>(QLatin1String(row.frame)) : this;
-        const QString text = QString::fromUtf8(row.text);
-        QWidget* widget = nullptr;
-        switch (row.kind) {
-        case Kind::Label: {
-            auto* label = new QLabel(text, parent);
-            label->setWordWrap(true);
-            widget = label;
-            break;
-        }
-        case Kind::Frame:
-            widget = new QFrame(parent); // no caption: it only groups option buttons
-            break;
-        case Kind::Option:
-            widget = new QRadioButton(text, parent);
-            paintBack(widget, kFieldGrey);
-            break;
-        case Kind::List:
-            widget = new EditableList(parent);
-            paintBack(widget, kListGrey);
-            break;
-        case Kind::Text: {
-            auto* edit = new QLineEdit(text, parent);
-            edit->setMaxLength(row.maxLength);
-            paintBack(edit, kFieldGrey);
-            widget = edit;
-            break;
-        }
-        case Kind::Button:
-            widget = new QPushButton(text, parent);
-            break;
-        case Kind::Link: {
-            auto* link = new ClickLabel(parent);
-            link->setToolTip(QStringLiteral(" Открыть сайт "));
-            link->setCursor(
-                QCursor(QPixmap(QStringLiteral(":/link-hand.png")), kPointerHotSpot.x(), kPointerHotSpot.y()));
-            connect(link, &ClickLabel::clicked, this, &frmCfg::linkClick);
-            widget = link;
-            break;
-        }
-        }
-        widget->setObjectName(QLatin1String(row.name));
-        widget->setFont(row.kind == Kind::Button ? programFont(kButtonPoints, false) : programFont(kTextPoints, false));
-        place(widget, row.rect);
-        if (widget->focusPolicy() != Qt::NoFocus)
-            tabOrder.emplace_back(row.tab, widget);
+
+    for (const FrameRow& row : CfgDesign::frames) {
+        auto* frame = new QFrame(this); // no caption: it only groups option buttons
+        setUp(frame, row.name, row.rect, kTextPoints);
+        this->*row.member = frame;
+    }
+    for (const LabelRow& row : CfgDesign::labels) {
+        QString text = QString::fromUtf8(row.text);
+        if (row.range)
+            text = text.arg(checkedRange(*row.range).lowest).arg(checkedRange(*row.range).highest);
+        auto* label = new QLabel(text, parentOf(row.frame));
+        label->setWordWrap(true);
+        setUp(label, row.name, row.rect, kTextPoints);
+    }
+    for (const OptionRow& row : CfgDesign::options) {
+        auto* option = new QRadioButton(QString::fromUtf8(row.text), parentOf(row.frame));
+        paintBack(option, kFieldGrey);
+        setUp(option, row.name, row.rect, kTextPoints);
+        m_options.at(size_t(row.group)).at(size_t(row.index)) = option;
+        connect(option, &QRadioButton::toggled, this, [this, group = row.group, index = row.index](bool checked) {
+            if (checked)
+                optionChosen(group, index);
+        });
+        tabOrder.emplace_back(row.tab, option);
+    }
+    for (const ListRow& row : CfgDesign::lists) {
+        auto* list = new EditableList(parentOf(row.frame));
+        paintBack(list, kListGrey);
+        setUp(list, row.name, row.rect, kTextPoints);
+        for (const Entry& entry : row.entries)
+            list->addEntry(QString::fromUtf8(entry.text), entry.itemValue);
+        this->*row.member = list;
+        tabOrder.emplace_back(row.tab, list);
+    }
+    for (const TextRow& row : CfgDesign::texts) {
+        auto* edit = new QLineEdit(QString::number(row.recommended), this);
+        edit->setMaxLength(row.maxLength);
+        paintBack(edit, kFieldGrey);
+        setUp(edit, row.name, row.rect, kTextPoints);
+        this->*row.member = edit;
+        tabOrder.emplace_back(row.tab, edit);
+    }
+    for (const ButtonRow& row : CfgDesign::buttons) {
+        auto* button = new QPushButton(QString::fromUtf8(row.text), this);
+        setUp(button, row.name, row.rect, kButtonPoints);
+        connect(button, &QPushButton::clicked, this, row.clicked);
+        this->*row.member = button;
+        tabOrder.emplace_back(row.tab, button);
     }
 
-    for (const ListEntries& entries : kLists)
-        for (const Entry* entry = entries.begin; entry != entries.end; ++entry)
-            list(entries.name)->addEntry(QString::fromUtf8(entry->text), entry->itemValue);
+    auto* link = new ClickLabel(this);
+    link->setToolTip(QStringLiteral(" Открыть сайт "));
+    link->setCursor(QCursor(QPixmap(QStringLiteral(":/link-hand.png")), kPointerHotSpot.x(), kPointerHotSpot.y()));
+    connect(link, &ClickLabel::clicked, this, &frmCfg::linkClick);
+    setUp(link, "lab_Href_MN", CfgDesign::link, kTextPoints);
 
-    for (const OptionName& option : kOptionGroups)
-        for (QRadioButton* button : findChildren<QRadioButton*>()) {
-            const QString name = button->objectName();
-            if (!name.startsWith(QLatin1String(option.prefix)))
-                continue;
-            const int index = name.mid(int(qstrlen(option.prefix))).toInt();
-            connect(button, &QRadioButton::toggled, this, [this, group = option.group, index](bool checked) {
-                if (checked)
-                    optionChosen(group, index);
-            });
-        }
-    for (const char* selected : {"optMenKol1", "optTargetKol1", "optTargetType0", "optFixPause0"})
-        findChild<QRadioButton*>(QLatin1String(selected))->setChecked(true);
+    for (const OptionGroup group :
+         {OptionGroup::MenKol, OptionGroup::TargetKol, OptionGroup::TargetType, OptionGroup::FixPause})
+        chooseRecommended(group);
 
     for (const Swatch& swatch : kSwatches) {
         auto* label = new ClickLabel(this);
@@ -297,39 +356,31 @@ void frmCfg::createControls()
         label->setText(swatch.index == 0 ? QStringLiteral("v") : QString());
         place(label, {swatch.left, kSwatchTop, kSwatchSide, kSwatchSide});
         connect(label, &ClickLabel::clicked, this, [this, index = swatch.index] { swatchClick(index); });
+        m_swatches.at(size_t(swatch.index)) = label;
     }
 
-    auto* ok = findChild<QPushButton*>(QStringLiteral("knStart"));
-    QFont bold = ok->font();
+    QFont bold = m_knStart->font();
     bold.setBold(true);
-    ok->setFont(bold);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &frmCfg::knStartClick);
-    connect(findChild<QPushButton*>(QStringLiteral("knDef")), &QPushButton::clicked, this, &frmCfg::knDefClick);
-    connect(findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked, this, &frmCfg::exitClick);
+    m_knStart->setFont(bold);
+    m_knStart->setDefault(true);
 
     std::stable_sort(tabOrder.begin(), tabOrder.end(), [](auto& a, auto& b) { return a.first < b.first; });
     for (size_t i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
-    ok->setFocus();
-}
-
-EditableList* frmCfg::list(const char* name) const
-{
-    return findChild<EditableList*>(QLatin1String(name));
-}
-
-QLineEdit* frmCfg::field(const char* name) const
-{
-    return findChild<QLineEdit*>(QLatin1String(name));
+    m_knStart->setFocus();
 }
 
 void frmCfg::load()
 {
-    list("cmbTargetShowTime")->select(4); // "5"
-    list("cmbKrug")->select(1);           // "5 cm"
-    list("cmbPause")->select(5);          // "50"
-    SetDefaults(m_base, list("cmbTargetShowTime")->currentItemValue());
+    m_cmbTargetShowTime->selectValue(kOpeningEntries.ShowTime);
+    m_cmbKrug->selectValue(kOpeningEntries.CircleSize);
+    m_cmbPause->selectValue(kOpeningEntries.PauseTime);
+    SetDefaults(m_base, m_cmbTargetShowTime->currentItemValue());
+}
+
+void frmCfg::chooseRecommended(OptionGroup group)
+{
+    m_options.at(size_t(group)).at(size_t(recommendedOption(group)))->setChecked(true);
 }
 
 void frmCfg::optionChosen(OptionGroup group, int index)
@@ -350,66 +401,24 @@ void frmCfg::optionChosen(OptionGroup group, int index)
     }
 }
 
-bool frmCfg::refuse(const QString& message)
-{
-    m_platform.messageBox(this, message, platform::Buttons::Ok, platform::Icon::Exclamation, platform::Answer::Ok);
-    return false;
-}
-
 bool frmCfg::ApplySettings()
 {
-    const std::optional<int> showTime = list("cmbTargetShowTime")->currentItemValue();
-    if (!showTime)
-        return refuse(QStringLiteral("Укажите продолжительность паказа мишеней в одной сери!"));
-    m_base.ShowTime = int16_t(*showTime);
-    const std::optional<int> circleSize = list("cmbKrug")->currentItemValue();
-    if (!circleSize)
-        return refuse(QStringLiteral("Выберите размер круга из списка!"));
-    m_base.CircleSize = int16_t(*circleSize);
-    const std::optional<int> pause = list("cmbPause")->currentItemValue();
-    if (!pause)
-        return refuse(QStringLiteral("Выберите длительность паузы из списка!"));
-    m_base.PauseTime = int16_t(*pause);
-
-    // Lengths are checked before rounding: 0.9 mm is refused, 1 mm passes.
-    const auto length = [this](const char* name) -> std::optional<int16_t> {
-        const double millimetres = readNumber(field(name)->text());
-        if (millimetres < 1)
-            return std::nullopt;
-        return units::roundToInt16(millimetres);
-    };
-    const std::optional<int16_t> dx = length("txtDx");
-    if (!dx)
-        return refuse(QStringLiteral("Введите корректное значение калибровки по  dX!"));
-    m_base.KalibrDx = *dx;
-    const std::optional<int16_t> dy = length("txtDy");
-    if (!dy)
-        return refuse(QStringLiteral("Введите корректное значение калибровки по  dY"));
-    m_base.KalibrDy = *dy;
-
-    const auto whole = [this](const char* name, int lowest, int highest) -> std::optional<int16_t> {
-        const std::optional<int16_t> value = readWholeNumber(field(name)->text());
-        if (!value || *value < lowest || *value > highest)
-            return std::nullopt;
-        return value;
-    };
-    const std::optional<int16_t> zoom = whole("txtTargetZoom", 50, 150);
-    if (!zoom)
-        return refuse(QStringLiteral("Корректирующий масштаб должен быть в пределах от 50 до 150%!"));
-    m_base.TargetZoom = *zoom;
-    const std::optional<int16_t> top = whole("txtOtstup_H", 5, 20);
-    if (!top)
-        return refuse(QStringLiteral("Неиспользуемая область экрана сверху должна быть в пределах от 5 до 20%!"));
-    m_base.TopMargin = *top;
-    const std::optional<int16_t> bottom = whole("txtOtstup_D", 0, 40);
-    if (!bottom)
-        return refuse(QStringLiteral("Неиспользуемая область экрана снизу должна быть в пределах от 0 до 40%!"));
-    m_base.BottomMargin = *bottom;
-    const std::optional<int16_t> interval = whole("txtMenInterval", 0, 20);
-    if (!interval)
-        return refuse(QStringLiteral("Интервал между спортсменами должен быть в пределах от 0 до 20%!"));
-    m_base.PlayerInterval = *interval;
-    return true;
+    const TypedValues typed{.showTime = m_cmbTargetShowTime->currentItemValue(),
+                            .circleSize = m_cmbKrug->currentItemValue(),
+                            .pauseTime = m_cmbPause->currentItemValue(),
+                            .dx = m_txtDx->text(),
+                            .dy = m_txtDy->text(),
+                            .targetZoom = m_txtTargetZoom->text(),
+                            .topMargin = m_txtOtstup_H->text(),
+                            .bottomMargin = m_txtOtstup_D->text(),
+                            .playerInterval = m_txtMenInterval->text()};
+    const CheckOutcome outcome = checkSettings(typed, m_base);
+    m_base = outcome.settings;
+    if (!outcome.refusal)
+        return true;
+    m_platform.messageBox(this, outcome.refusal->message, platform::Buttons::Ok, platform::Icon::Exclamation,
+                          platform::Answer::Ok);
+    return false;
 }
 
 void frmCfg::knStartClick()
@@ -439,25 +448,21 @@ void frmCfg::showStandModally()
 
 void frmCfg::knDefClick()
 {
-    findChild<QRadioButton*>(QStringLiteral("optMenKol1"))->setChecked(true);
-    findChild<QRadioButton*>(QStringLiteral("optTargetKol1"))->setChecked(true);
-    findChild<QRadioButton*>(QStringLiteral("optTargetType0"))->setChecked(true);
-    list("cmbKrug")->select(4);           // "8 cm"
-    list("cmbTargetShowTime")->select(6); // "7"
-    list("cmbPause")->select(3);          // "30"
-    findChild<QRadioButton*>(QStringLiteral("optFixPause0"))->setChecked(true);
-    const std::pair<const char*, const char*> texts[] = {{"txtTargetZoom", "100"}, {"txtOtstup_H", "10"},
-                                                         {"txtOtstup_D", "20"},    {"txtDx", "725"},
-                                                         {"txtDy", "765"},         {"txtMenInterval", "0"}};
-    for (const auto& [name, text] : texts)
-        field(name)->setText(QLatin1String(text));
+    for (const OptionGroup group : {OptionGroup::MenKol, OptionGroup::TargetKol, OptionGroup::TargetType})
+        chooseRecommended(group);
+    m_cmbKrug->selectValue(kRecommendedEntries.CircleSize);
+    m_cmbTargetShowTime->selectValue(kRecommendedEntries.ShowTime);
+    m_cmbPause->selectValue(kRecommendedEntries.PauseTime);
+    chooseRecommended(OptionGroup::FixPause);
+    for (const TextRow& row : CfgDesign::texts)
+        (this->*row.member)->setText(QString::number(row.recommended));
 }
 
 void frmCfg::swatchClick(int index)
 {
-    for (int i = 0; i < int(std::size(kSwatches)); ++i)
-        findChild<QLabel*>(QStringLiteral("labFon%1").arg(i))->clear();
-    findChild<QLabel*>(QStringLiteral("labFon%1").arg(index))->setText(QStringLiteral("V"));
+    for (QLabel* swatch : m_swatches)
+        swatch->clear();
+    m_swatches.at(size_t(index))->setText(QStringLiteral("V"));
     for (const Swatch& swatch : kSwatches)
         if (swatch.index == index)
             m_base.StandBackColor = swatch.colour;
@@ -486,7 +491,7 @@ void frmCfg::keyPressEvent(QKeyEvent* event)
 {
     // Esc presses "Выход" rather than closing the window.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        m_command1->click();
         return;
     }
     QDialog::keyPressEvent(event);

@@ -3,10 +3,16 @@
 #include <QDialog>
 #include <QPixmap>
 
+#include <array>
+#include <cstddef>
+
 struct Base;
 class EditableList;
+class QFrame;
+class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 class frmStend;
 
 namespace platform {
@@ -15,6 +21,8 @@ class Platform;
 
 // The four groups of option buttons, each in its own caption-less frame.
 enum class OptionGroup { MenKol, TargetKol, TargetType, FixPause };
+constexpr size_t kOptionGroupCount = 4;
+constexpr size_t kMostOptions = 5; // the target types
 
 // The settings window: the program's start and the place the operator returns to after
 // every show. Its state is its controls and the settings; it keeps nothing else.
@@ -48,14 +56,14 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    friend struct CfgDesign;
+    static constexpr size_t kSwatchCount = 7;
+
     void createControls();
     void centreOnScreen();
     void load();
+    void chooseRecommended(OptionGroup group);
     void showStandModally();
-
-    EditableList* list(const char* name) const;
-    QLineEdit* field(const char* name) const;
-    bool refuse(const QString& message);
 
     Base& m_base;
     platform::Platform& m_platform;
@@ -63,4 +71,24 @@ private:
     QPixmap m_background;
     frmStend* m_stand = nullptr;     // a child window: lives as long as this one
     bool m_centredWithFrame = false; // once, when the title bar's height is first known
+
+    QFrame* m_fraMenKol = nullptr;
+    QFrame* m_fraTargetKol = nullptr;
+    QFrame* m_fraTargetType = nullptr;
+    QFrame* m_fraPause = nullptr;
+    // By group, then by the index in the button's name (optTargetType4).
+    std::array<std::array<QRadioButton*, kMostOptions>, kOptionGroupCount> m_options{};
+    EditableList* m_cmbTargetShowTime = nullptr;
+    EditableList* m_cmbKrug = nullptr;
+    EditableList* m_cmbPause = nullptr;
+    QLineEdit* m_txtTargetZoom = nullptr;
+    QLineEdit* m_txtMenInterval = nullptr;
+    QLineEdit* m_txtOtstup_H = nullptr;
+    QLineEdit* m_txtOtstup_D = nullptr;
+    QLineEdit* m_txtDx = nullptr;
+    QLineEdit* m_txtDy = nullptr;
+    QPushButton* m_command1 = nullptr;
+    QPushButton* m_knDef = nullptr;
+    QPushButton* m_knStart = nullptr;
+    std::array<QLabel*, kSwatchCount> m_swatches{}; // by colour index (labFon3), not by position
 };

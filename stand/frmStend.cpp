@@ -168,6 +168,24 @@ void frmStend::createControls()
     setTabOrder(m_knKalibrovka, m_knStopKalibr);
 }
 
+void frmStend::prepareForShowing()
+{
+    for (LineId id : {LineId::BorderTop, LineId::BorderBottom, LineId::BorderLeft, LineId::BorderRight})
+        line(id).visible = false;
+    setBackColor(m_base.StandBackColor);
+    m_knGo->show();
+    m_knKalibrovka->setText(QStringLiteral("Калибровка"));
+    m_knKalibrovka->show();
+    m_knStopKalibr->hide();
+    for (LineId id : {LineId::MenBorder, LineId::MenBorder2, LineId::kalibr_H, LineId::Kalibr_W})
+        line(id).visible = false;
+    m_labMsg->hide();
+    m_labTimer->show();
+    m_lanes.ZonaH0 = laneTop(twipsHeight(), m_base.TopMargin);
+    clearDrawing();
+    m_knGo->setFocus();
+}
+
 double frmStend::twipsWidth() const
 {
     return units::pixelsToTwips(width(), m_surface.twipsPerPixel());
@@ -291,24 +309,6 @@ void frmStend::hideEvent(QHideEvent* event)
         return;
     m_idlePointer.stop();
     emit hidden();
-}
-
-void frmStend::prepareForShowing()
-{
-    for (LineId id : {LineId::BorderTop, LineId::BorderBottom, LineId::BorderLeft, LineId::BorderRight})
-        line(id).visible = false;
-    setBackColor(m_base.StandBackColor);
-    m_knGo->show();
-    m_knKalibrovka->setText(QStringLiteral("Калибровка"));
-    m_knKalibrovka->show();
-    m_knStopKalibr->hide();
-    for (LineId id : {LineId::MenBorder, LineId::MenBorder2, LineId::kalibr_H, LineId::Kalibr_W})
-        line(id).visible = false;
-    m_labMsg->hide();
-    m_labTimer->show();
-    m_lanes.ZonaH0 = laneTop(twipsHeight(), m_base.TopMargin);
-    clearDrawing();
-    m_knGo->setFocus();
 }
 
 bool frmStend::PrepForm()
