@@ -76,10 +76,6 @@ private slots:
         const int w = m_4k->size().width(), h = m_4k->size().height();
         const QList<QRgb> colours{qRgb(0, 64, 64), kGreen, qRgb(128, 255, 255), qRgb(240, 240, 240)};
         QTRY_VERIFY(shot().pixel(w / 4, h / 2) == colours[0]); // the stand fills the screen, panel and all
-        const QString geometry = xdo("getwindowgeometry " + find(kStand));
-        QVERIFY2(geometry.contains("Position: 0,0"), qPrintable(geometry));
-        QVERIFY2(geometry.contains("Geometry: 3840x2160"), qPrintable(geometry));
-        QCOMPARE(where(shot(QRect(0, h - 1, w, 1)), colours[0]).boundingRect(), QRect(0, 0, w, 1));
         // The caption, and the lanes between the unused top tenth and bottom fifth, border lines included.
         const QRect top(0, 0, w, h * 26 / 270), field(0, h / 10, w, h * 7 / 10 + 2),
             prompt(w / 2 - 200, 0, 120, top.height()); // left end of the centred, unscaled prompt, off the digits
@@ -100,6 +96,11 @@ private slots:
             QVERIFY2(ticks.size() == 8 && qAbs(ticks[i] - ticks[0] - i) < 0.5 && qAbs(ticks[0] - 1.1) < 0.5, why);
         QVERIFY2(qAbs(shown - ticks[2]) < 0.3 && qAbs(gone - shown - 5) < 0.5, why); // with the third tick, for 5 s
         series.save("sizes-4k.png");
+        // Over the panel too: the window at the screen's corner, its background on the bottom row.
+        const QString geometry = xdo("getwindowgeometry " + find(kStand));
+        QVERIFY2(geometry.contains("Position: 0,0"), qPrintable(geometry));
+        QVERIFY2(geometry.contains("Geometry: 3840x2160"), qPrintable(geometry));
+        QCOMPARE(where(shot(QRect(0, h - 1, w, 1)), colours[0]).boundingRect(), QRect(0, 0, w, 1));
         // The circle list's 5 cm: 5000 twips were 40 cm across and 60 cm down, 15 twips a pixel at 96 dpi.
         const QRegion square = where(series.copy(0, 0, w / 2, field.height()), kGreen);
         QVERIFY2(square.rectCount() == 1 && qAbs(square.begin()->width() - 5 * 5000.0 / 40 / 15) <= 1 &&
