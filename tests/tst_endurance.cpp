@@ -1,9 +1,9 @@
 // Hours of club use in seconds, from a seed printed at the start; QUORRIN_SEED=n plays another run.
+#include "platform/HeapUse.h"
 #include "settings/frmCfg.h"
 #include "stand/frmStend.h"
 
 #include <QtTest>
-#include <malloc.h>
 
 using namespace platform;
 
@@ -18,7 +18,6 @@ class TestEndurance : public QObject, Platform, RandomSource {
     const QRegularExpression controls{"^(opt|labFon|kn|Command1|LabExit|cmb|txt)"}; // what the operator touches
     long events = 0, series = 0;
 
-    static size_t heapInUse() { return mallinfo2().uordblks; } // under the sanitizers, their leak check at exit
     Answer messageBox(QWidget*, const QString&, Buttons buttons, Icon, Answer) override
     {
         while (cfg.stand() && !dice.bounded(3))
@@ -101,10 +100,13 @@ private slots:
             QVERIFY(!last || (last - 1) / kHour < (t - 1) / kHour || t - last == day.ShowTime + pause);
             last = t;
             QCoreApplication::processEvents(); // paint the series, as the window would
-            before = before || t < kHour / 2 ? before : heapInUse();
+            before = before || t < kHour / 2 ? before : heapInUse().value_or(0);
         }
         QCOMPARE(series, 12 * kHour / 5 + 12 * kHour / 10); // the show ran all day
-        QVERIFY2(heapInUse() < before + 64 * 1024, qPrintable(QString("%1 -> %2 B").arg(before).arg(heapInUse())));
+        if (!heapInUse())
+            QSKIP("the C library does not tell the heap in use (mingw has no mallinfo2)");
+        // Under the sanitizers their leak check at exit stands in for this.
+        QVERIFY2(*heapInUse() < before + 64 * 1024, qPrintable(QString("%1 -> %2 B").arg(before).arg(*heapInUse())));
     }
 };
 

@@ -1,4 +1,4 @@
-#include "platform/ToneBeeper.h"
+#include "platform/SineTone.h"
 #include "platform/Units.h"
 #include "settings/Base.h"
 #include "settings/NumberReader.h"
