@@ -1,5 +1,6 @@
 # What "cmake --install" puts where, and the Debian package built from it by CPack
-# (scripts/quorrin package). The program itself reads and writes no files.
+# (scripts/quorrin package); for Windows the installer and zip instead (scripts/quorrin windows).
+# The program itself reads and writes no files.
 if(WIN32)
     include(${CMAKE_CURRENT_LIST_DIR}/windows/Installer.cmake)
     return()
