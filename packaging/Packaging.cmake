@@ -1,5 +1,10 @@
 # What "cmake --install" puts where, and the Debian package built from it by CPack
-# (scripts/quorrin package). The program itself reads and writes no files.
+# (scripts/quorrin package); for Windows the installer and zip instead (scripts/quorrin windows).
+# The program itself reads and writes no files.
+if(WIN32)
+    include(${CMAKE_CURRENT_LIST_DIR}/windows/Installer.cmake)
+    return()
+endif()
 include(GNUInstallDirs)
 
 install(TARGETS quorrin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -18,8 +23,10 @@ endforeach()
 
 # Debian asks every package for its copyright and a compressed changelog without a time stamp.
 set(QUORRIN_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/quorrin)
-execute_process(COMMAND gzip -9nc ${CMAKE_CURRENT_LIST_DIR}/changelog
-    OUTPUT_FILE ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz COMMAND_ERROR_IS_FATAL ANY)
+add_custom_command(OUTPUT changelog.gz
+    COMMAND gzip -9nc ${CMAKE_CURRENT_LIST_DIR}/changelog > changelog.gz
+    DEPENDS ${CMAKE_CURRENT_LIST_DIR}/changelog)
+add_custom_target(changelog ALL DEPENDS changelog.gz)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz DESTINATION ${QUORRIN_DOC_DIR})
 
 set(CPACK_GENERATOR DEB)

@@ -1,19 +1,8 @@
 #include "QtPlatform.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QUrl>
-#include <QWidget>
-#include <QWindow>
-
-#include <thread>
-
-#ifdef Q_OS_WIN
-#include <qt_windows.h>
-#include <shellapi.h>
-#endif
 
 namespace platform {
 
@@ -52,40 +41,6 @@ Answer QtPlatform::messageBox(QWidget* owner, const QString& prompt, Buttons but
     box.setEscapeButton(no);
     box.exec();
     return box.clickedButton() == yes ? Answer::Yes : Answer::No;
-}
-
-void QtPlatform::beep(int frequencyHz, int durationMs)
-{
-    if (m_beeper.play(frequencyHz, durationMs))
-        return;
-#ifdef Q_OS_WIN
-    // Beep() blocks for the whole tone, so it must not run on the thread of the show's tick.
-    std::thread([frequencyHz, durationMs] { ::Beep(DWORD(frequencyHz), DWORD(durationMs)); }).detach();
-#endif
-}
-
-void QtPlatform::openWebPage(const QString& address)
-{
-#ifdef Q_OS_WIN
-    ::ShellExecuteW(nullptr, L"open", reinterpret_cast<const wchar_t*>(address.utf16()), nullptr, nullptr,
-                    SW_SHOWNORMAL);
-#else
-    QDesktopServices::openUrl(QUrl::fromUserInput(address));
-#endif
-}
-
-void QtPlatform::startWindowDrag(QWidget* window)
-{
-    if (!window)
-        return;
-#ifdef Q_OS_WIN
-    const auto handle = reinterpret_cast<HWND>(window->winId());
-    ::ReleaseCapture();
-    ::SendMessageW(handle, WM_NCLBUTTONDOWN, HTCAPTION, 0);
-#else
-    if (QWindow* handle = window->windowHandle())
-        handle->startSystemMove();
-#endif
 }
 
 void QtPlatform::endProgram()

@@ -2,13 +2,18 @@
 
 #include "ClockRandom.h"
 #include "Platform.h"
-#include "ToneBeeper.h"
+
+#include <memory>
 
 namespace platform {
 
-// The real platform: Qt's message boxes, sound, desktop services and window manager.
+// The real platform: Qt's message boxes and the system's sound, browser and window manager.
+// The beep, the web page and the drag are each system's own, in QtPlatformLinux.cpp or
+// QtPlatformWindows.cpp as CMake picks.
 class QtPlatform final : public Platform {
 public:
+    QtPlatform();
+    ~QtPlatform() override;
     Answer messageBox(QWidget* owner, const QString& prompt, Buttons buttons, Icon icon, Answer defaultButton) override;
     void beep(int frequencyHz, int durationMs) override;
     void openWebPage(const QString& address) override;
@@ -17,8 +22,9 @@ public:
     RandomSource& random() override { return m_random; }
 
 private:
+    struct Sound;
     ClockRandom m_random;
-    ToneBeeper m_beeper;
+    std::unique_ptr<Sound> m_sound;
 };
 
 } // namespace platform

@@ -1,4 +1,5 @@
 #include "ToneBeeper.h"
+#include "SineTone.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>
@@ -7,32 +8,15 @@
 #include <QMediaDevices>
 #include <QTimer>
 
-#include <QtMath>
-#include <cstdint>
-
 namespace platform {
 
 namespace {
 
-constexpr int kSampleRate = 44100;
-constexpr double kAmplitude = 0.5 * 32767;
-constexpr int kFadeSamples = 220; // 5 ms in and out, so the tone starts and ends without a click
+constexpr int kSampleRate = 44100; // as sineTone() makes them
 // The sink reports idle when it has taken the data, not when it has played it.
 constexpr int kKeepAliveMs = 500;
 
 } // namespace
-
-QByteArray sineTone(int frequencyHz, int durationMs)
-{
-    const int count = kSampleRate * durationMs / 1000;
-    QByteArray bytes(count * int(sizeof(int16_t)), Qt::Uninitialized);
-    auto* samples = reinterpret_cast<int16_t*>(bytes.data());
-    for (int i = 0; i < count; ++i) {
-        const double fade = std::min({1.0, double(i) / kFadeSamples, double(count - 1 - i) / kFadeSamples});
-        samples[i] = int16_t(kAmplitude * fade * qSin(2.0 * M_PI * frequencyHz * i / kSampleRate));
-    }
-    return bytes;
-}
 
 ToneBeeper::ToneBeeper(QObject* parent)
     : QObject(parent)

@@ -9,10 +9,6 @@ class QBuffer;
 
 namespace platform {
 
-// Signed 16-bit mono samples at 44.1 kHz, faded in and out over 5 ms so that the tone starts
-// and ends without a click.
-QByteArray sineTone(int frequencyHz, int durationMs);
-
 // Plays a generated sine tone through the default sound device without waiting for it.
 // With no sound device it does nothing.
 class ToneBeeper : public QObject {

@@ -1,10 +1,10 @@
 // Hours of club use in seconds, from a seed printed at the start; QUORRIN_SEED=n plays another run.
 #include "StandProbe.h"
+#include "platform/HeapUse.h"
 #include "platform/Platform.h"
 #include "settings/frmCfg.h"
 
 #include <QtTest>
-#include <malloc.h>
 
 using namespace platform;
 
@@ -19,7 +19,6 @@ class TestEndurance : public QObject, Platform, RandomSource {
     const QRegularExpression controls{"^(opt|labFon|kn|Command1|LabExit|cmb|txt)"}; // what the operator touches
     long events = 0, series = 0;
 
-    static size_t heapInUse() { return mallinfo2().uordblks; } // under the sanitizers, their leak check at exit
     Answer messageBox(QWidget*, const QString&, Buttons buttons, Icon, Answer) override
     {
         while (cfg.stand() && !dice.bounded(3))
@@ -130,10 +129,13 @@ private slots:
             last = t;
             QCoreApplication::processEvents(); // paint the series, as the window would
             if (!before && t >= kHour / 2)
-                before = heapInUse();
+                before = heapInUse().value_or(0);
         }
         QCOMPARE(series, 12 * kHour / 5 + 12 * kHour / 10); // the show ran all day
-        QVERIFY2(heapInUse() < before + 64 * 1024, qPrintable(QString("%1 -> %2 B").arg(before).arg(heapInUse())));
+        if (!heapInUse())
+            QSKIP("the C library does not tell the heap in use (mingw has no mallinfo2)");
+        // Under the sanitizers their leak check at exit stands in for this.
+        QVERIFY2(*heapInUse() < before + 64 * 1024, qPrintable(QString("%1 -> %2 B").arg(before).arg(*heapInUse())));
     }
 };
 

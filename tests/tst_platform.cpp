@@ -1,5 +1,5 @@
 #include "platform/QtPlatform.h"
-#include "platform/ToneBeeper.h"
+#include "platform/SineTone.h"
 
 #include <QTest>
 #include <QtWidgets>

@@ -253,11 +253,11 @@ private slots:
         pointer.idleElapsed();
         QCOMPARE(s.control("LabExit0")->cursor().shape(), Qt::BlankCursor);
         QTest::mouseMove(s.control("LabExit0"), QPoint(3, 4)); // on the way to a close mark
-        QCOMPARE(s.w.cursor().shape(), Qt::ArrowCursor);
+        QTRY_COMPARE(s.w.cursor().shape(), Qt::ArrowCursor);
         QVERIFY(pointer.idleTimer().isActive());
         pointer.idleElapsed();
         QTest::mouseMove(&s.w, QPoint(321, 287));
-        QCOMPARE(s.w.cursor().shape(), Qt::ArrowCursor);
+        QTRY_COMPARE(s.w.cursor().shape(), Qt::ArrowCursor);
         QCOMPARE(s.probe.tik().interval(), 1000); // the show's own timer is another
         QVERIFY(s.probe.tik().isActive());
         pointer.idleElapsed();
@@ -272,7 +272,8 @@ private slots:
     void twipsFollowTheScreen()
     {
         const QList<QScreen*> screens = QGuiApplication::screens();
-        QCOMPARE(screens.size(), 2);
+        if (screens.size() < 2)
+            QSKIP("a second screen is needed: the offscreen one of two-screens.json");
         Stand s;
         s.w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&s.w));
