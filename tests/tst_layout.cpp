@@ -67,14 +67,18 @@ private slots:
         QCOMPARE(l.ZonaH, expected.ZonaH);
         QCOMPARE(l.ZonaH0, expected.ZonaH0);
         QCOMPARE(l.MenInterval, expected.MenInterval);
-        QTEST(l.MenBorder.x1, "separator");
-        QCOMPARE(l.MenBorder2.x1, l.MenBorder.x1 + l.MenInterval);
-        QCOMPARE(l.separatorsShown, settings.PlayerCount == 2);
         // The frame: left at the lane's edge, right 30 twips short of its mirror, top and bottom at the margins.
         const double left = l.ZonaW0;
         const double right = window.width() - l.ZonaW0 - 30;
         const double top = window.height() * settings.TopMargin / 100;
         const double bottom = window.height() * (100 - settings.BottomMargin) / 100;
+        QFETCH(double, separator);
+        const double second = separator + l.MenInterval;
+        if (l.separatorsShown) {
+            QCOMPARE(l.MenBorder, (LineEnds{separator, top, separator, bottom}));
+            QCOMPARE(l.MenBorder2, (LineEnds{second, top, second, bottom}));
+        }
+        QCOMPARE(l.separatorsShown, settings.PlayerCount == 2);
         QCOMPARE(l.BorderLeft, (LineEnds{left, top, left, bottom}));
         QCOMPARE(l.BorderRight, (LineEnds{right, top, right, bottom}));
         QCOMPARE(l.BorderTop, (LineEnds{left, top, right, top}));

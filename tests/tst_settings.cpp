@@ -152,6 +152,22 @@ private slots:
         }
     }
 
+    void tabOrder()
+    {
+        const QStringList designed{
+            "knStart",        "optMenKol1",        "optMenKol0",   "optTargetKol1",  "optTargetKol0",  "optTargetType0",
+            "optTargetType1", "cmbTargetShowTime", "txtDx",        "txtDy",          "optTargetType2", "optTargetType3",
+            "cmbKrug",        "cmbPause",          "optFixPause0", "optFixPause1",   "Command1",       "txtTargetZoom",
+            "txtOtstup_D",    "txtOtstup_H",       "knDef",        "txtMenInterval", "optTargetType4", "knStart"};
+        QStringList tabOrder{"knStart"};
+        for (QWidget* w = child("knStart")->nextInFocusChain(); tabOrder.size() < designed.size();
+             w = w->nextInFocusChain())
+            if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")) &&
+                w->focusPolicy() & Qt::TabFocus)
+                tabOrder << w->objectName();
+        QCOMPARE(tabOrder, designed);
+    }
+
     void okCopiesTheShownValuesAndShowsTheStandModally()
     {
         const Stored atStart{2, 3, 0, 0, 5, 5, 30, 725, 765, 100, 10, 20, 0, 0x808080};
@@ -250,8 +266,8 @@ private slots:
             << showTimes << "5" << Finish::Tab << showTime;
         QTest::newRow("a show time typed and OK clicked") << showTimes << "17" << Finish::ClickOk << showTime;
         QTest::newRow("a show time set as text") << showTimes << "7" << Finish::SetText << showTime;
-        QTest::newRow("a circle size typed as an entry's text and entered")
-            << circles << "8 cm" << Finish::Enter << circle;
+        QTest::newRow("a circle size typed as the start of an entry's text and entered")
+            << circles << "9" << Finish::Enter << circle;
         QTest::newRow("a pause typed as an entry's text and OK clicked") << pauses << "90" << Finish::ClickOk << pause;
     }
     void typedListEntriesAreNeverUsed()

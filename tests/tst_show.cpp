@@ -36,6 +36,17 @@ struct Stand {
 class TestShow : public QObject {
     Q_OBJECT
 private slots:
+    void design()
+    {
+        Stand s;
+        QCOMPARE(s.w.windowTitle(), QStringLiteral(" Quorrin"));
+        QCOMPARE(s.control<QLabel>("LabMSG")->text(), QStringLiteral("Зафиксируйте результаты и нажмите пробел"));
+        QVERIFY(s.control("LabMSG")->isHidden());
+        QCOMPARE(s.control("labTimer")->palette().color(QPalette::WindowText), QColor(192, 192, 0));
+        QVERIFY(s.control("labTimer")->font().bold());
+        QVERIFY(s.control("knGo")->font().bold());
+    }
+
     void layoutFollowsTheSize()
     {
         Stand s;
@@ -112,6 +123,10 @@ private slots:
         QVERIFY(s.control("labTimer")->isHidden());
         s.probe.tick();
         QVERIFY(s.probe.surface().image() != blank); // the same targets again for scoring
+        QTest::keyClick(&s.w, Qt::Key_Space);
+        QTest::keyClick(&s.w, Qt::Key_A); // any other key: the scoring goes on
+        s.probe.tick();
+        QVERIFY(s.probe.surface().image() != blank);
         QTest::keyClick(&s.w, Qt::Key_Space);
         s.probe.tick();
         QCOMPARE(s.probe.surface().image(), blank);
