@@ -29,6 +29,7 @@ struct StandSeen {
     Qt::WindowModality modality = Qt::NonModal;
     QString focus;
     QColor background;
+    QPoint centre;
 };
 
 const QString kStopQuestion = QStringLiteral("Прекратить отображение мишеней?");
@@ -61,6 +62,7 @@ class TestSettings : public QObject {
             m_seen.shown = true;
             m_seen.modality = stand->windowModality();
             m_seen.focus = stand->focusWidget() ? stand->focusWidget()->objectName() : QString();
+            m_seen.centre = stand->geometry().center();
             const QPoint corner(stand->width() - 2, stand->height() - 2); // nothing but background there
             m_seen.background = stand->grab(QRect(corner, QSize(1, 1))).toImage().pixelColor(0, 0);
             m_platform.answers = {Answer::Yes};
@@ -188,7 +190,8 @@ private slots:
         QCOMPARE(m_seen.modality, Qt::ApplicationModal);
         QCOMPARE(m_seen.focus, QStringLiteral("knGo"));
         QCOMPARE(m_seen.background, QColor(128, 128, 128));
-        QCOMPARE(prompts(), QStringList{kStopQuestion}); // the stand's only
+        QVERIFY((m_seen.centre - m_cfg->frameGeometry().center()).manhattanLength() <= 2); // over the settings
+        QCOMPARE(prompts(), QStringList{kStopQuestion});                                   // the stand's only
         QVERIFY(!m_cfg->stand()->isVisible());
         QCOMPARE(m_cfg->stand()->windowIcon().cacheKey(), m_cfg->windowIcon().cacheKey());
     }

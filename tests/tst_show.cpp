@@ -18,6 +18,7 @@ struct Stand {
     // Starts a show, then gives the window a size of its own.
     void start(QSize size = {1920, 1080})
     {
+        w.prepareForShowing();
         w.show();
         probe.knGoClick();
         w.setWindowState(Qt::WindowNoState);
@@ -131,6 +132,31 @@ private slots:
         s.probe.tick();
         QCOMPARE(s.probe.surface().image(), blank);
         QVERIFY(s.control("LabMSG")->isHidden());
+    }
+
+    // One player, one target: only player 1's first centre is drawn, nothing at player 2's unset one.
+    void onePlayerDrawsOnlyHisTarget()
+    {
+        Stand s;
+        s.base.PlayerCount = 1;
+        s.base.TargetsPerPlayer = 0;
+        s.p.randomNumbers.script({0.5});
+        s.start();
+        for (int t = 0; t < 3; ++t)
+            s.probe.tick();
+        const QImage image = s.probe.surface().image();
+        QCOMPARE(image.pixel(2, 2), qRgb(128, 128, 128));
+        QCOMPARE(image.pixel(960, 540), qRgb(255, 255, 255)); // the white middle of the face in the middle
+    }
+
+    // The start button has the focus, and Enter presses it.
+    void enterStartsTheShow()
+    {
+        Stand s;
+        s.w.show();
+        s.w.prepareForShowing();
+        QTest::keyClick(s.control("knGo"), Qt::Key_Return);
+        QVERIFY(s.probe.tik().isActive());
     }
 
     // Esc stops the timer while it asks; No lets the show go on.
