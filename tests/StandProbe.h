@@ -14,18 +14,13 @@ public:
     void tick() { m_stand.m_cycle.tick(); }
     void knGoClick() { m_stand.knGoClick(); }
     void knKalibrovkaClick() { m_stand.knKalibrovkaClick(); }
-    void clearDrawing() { m_stand.clearDrawing(); }
 
     const ShowCycle& cycle() const { return m_stand.m_cycle; }
     QTimer& tik() { return m_stand.m_tik; }
     IdlePointer& idlePointer() { return m_stand.m_idlePointer; }
     const StandLine& line(LineId id) const { return m_stand.m_lines.at(size_t(id)); }
     const Lanes& lanes() const { return m_stand.m_lanes; }
-    const TargetSizes& sizes() const { return m_stand.m_sizes; }
-    const Spans& spans() const { return m_stand.m_spans; }
-    const Series& series() const { return m_stand.m_series; }
     const DrawingSurface& surface() const { return m_stand.m_surface; }
-    TwipsRect twipsGeometry(const QWidget* control) const { return m_stand.twipsGeometry(control); }
 
 private:
     frmStend& m_stand;

@@ -18,8 +18,8 @@ public:
     bool PlaceTargets() override
     {
         placed << m_cycle.ticks();
-        if (whilePlacing)
-            whilePlacing();
+        if (!placementSucceeds && whileBoxOpen) // the stand tells the operator
+            whileBoxOpen();
         return placementSucceeds;
     }
     void ShowTekTarget() override { shown << m_cycle.ticks(); }
@@ -27,18 +27,17 @@ public:
     void inform(const QString& text) override
     {
         notices << text;
-        if (whileInforming)
-            whileInforming();
+        if (whileBoxOpen)
+            whileBoxOpen();
     }
     void showKeyPrompt(bool shown) override { promptShown << shown; }
 
-    QStringList captions;
+    QStringList captions, notices;
     QList<int> beeps, placed, shown, cleared;
-    QStringList notices;
     QList<bool> promptShown;
     bool placementSucceeds = true;
     // What a box's own event loop would deliver while it is open.
-    std::function<void()> whilePlacing, whileInforming;
+    std::function<void()> whileBoxOpen;
 
 private:
     const ShowCycle& m_cycle;
@@ -53,10 +52,29 @@ struct Show {
         base.ShowTime = showTime;
         cycle.start();
     }
+    void tick(int times)
+    {
+        for (int t = 0; t < times; ++t)
+            cycle.tick();
+    }
     Base base;
     ShowCycle cycle{base, actions};
     RecordingActions actions{cycle};
 };
+
+// A show of series of 2 s, and on which ticks it asked for what.
+struct Timeline {
+    PauseCode mode;
+    int16_t pause;
+    int ticks;
+    int spaceAfter; // the tick after which Space is typed, the letter a the tick before
+    QStringList captions;
+    QList<int> beeps;
+    QList<int> placed;
+    QList<int> shown; // placed series drawn, then drawn again for scoring
+    QList<int> cleared;
+};
+Q_DECLARE_METATYPE(Timeline)
 
 // The show's state machine on its own, tick by tick.
 class TestCycle : public QObject {
@@ -64,118 +82,67 @@ class TestCycle : public QObject {
 private slots:
     void timeline_data()
     {
-        QTest::addColumn<PauseCode>("mode");
-        QTest::addColumn<int>("pause");
-        QTest::addColumn<int>("ticks");
-        QTest::addColumn<QList<int>>("spaceAfter"); // ticks after which Space is typed
-        QTest::addColumn<QList<int>>("otherAfter"); // and the letter a
-        QTest::addColumn<QStringList>("captions");
-        QTest::addColumn<QList<int>>("beeps"); // ticks
-        QTest::addColumn<QList<int>>("placed");
-        QTest::addColumn<QList<int>>("shown"); // placed series drawn, then drawn again for scoring
-        QTest::addColumn<QList<int>>("cleared");
-        QTest::newRow("series of 2 s, fixed pauses of 3 s; Space in them does nothing")
-            << PauseCode::Fixed << 3 << 9 << QList{1, 2, 3, 4} << QList<int>{}
-            << QStringList{"2", "1", "0", "1", "0", "2", "1", "0", "1"} << QList{2, 7} << QList{3, 8} << QList{3, 8}
-            << QList{5};
-        QTest::newRow("a fixed pause of 1 s has no beep") << PauseCode::Fixed << 1 << 8 << QList<int>{} << QList<int>{}
-                                                          << QStringList{"2", "1", "0", "1", "0", "0", "1", "0"}
-                                                          << QList{2} << QList{3, 6} << QList{3, 6} << QList{5, 8};
-        QTest::newRow("key pause: the same targets again, then on after Space")
-            << PauseCode::Keys << 0 << 11 << QList{7} << QList<int>{}
-            << QStringList{"2", "1", "0", "1", "0", "", "", "", "2", "1", "0"} << QList{2, 10} << QList{3, 11}
-            << QList{3, 6, 11} << QList{5, 8};
-        QTest::newRow("key pause: other keys wait for Space") << PauseCode::Keys << 0 << 9 << QList{6, 8} << QList{5, 7}
-                                                              << QStringList{"2", "1", "0", "1", "0", "", "", "", ""}
-                                                              << QList{2} << QList{3} << QList{3, 7} << QList{5, 9};
+        QTest::addColumn<Timeline>("expected");
+        QTest::newRow("series of 2 s, fixed pauses of 3 s; Space in them does nothing") << Timeline{
+            PauseCode::Fixed, 3, 9, 4, {"2", "1", "0", "1", "0", "2", "1", "0", "1"}, {2, 7}, {3, 8}, {3, 8}, {5}};
+        QTest::newRow("a fixed pause of 1 s has no beep") << Timeline{
+            PauseCode::Fixed, 1, 8, 0, {"2", "1", "0", "1", "0", "0", "1", "0"}, {2}, {3, 6}, {3, 6}, {5, 8}};
+        QTest::newRow("key pause: the same targets again, other keys wait, then on after Space") << Timeline{
+            PauseCode::Keys, 0,       11,         7,     {"2", "1", "0", "1", "0", "", "", "", "2", "1", "0"},
+            {2, 10},         {3, 11}, {3, 6, 11}, {5, 8}};
     }
     void timeline()
     {
-        QFETCH(PauseCode, mode);
-        QFETCH(int, pause);
-        QFETCH(int, ticks);
-        QFETCH(QList<int>, spaceAfter);
-        QFETCH(QList<int>, otherAfter);
-        Show show(mode, int16_t(pause), 2);
-        for (int t = 1; t <= ticks; ++t) {
+        QFETCH(Timeline, expected);
+        Show show(expected.mode, expected.pause, 2);
+        for (int t = 1; t <= expected.ticks; ++t) {
             show.cycle.tick();
-            if (otherAfter.contains(t))
+            if (t == expected.spaceAfter - 1)
                 show.cycle.keyTyped('a');
-            if (spaceAfter.contains(t))
+            if (t == expected.spaceAfter)
                 show.cycle.keyTyped(kSpaceKey);
         }
-        QTEST(show.actions.captions, "captions");
-        QTEST(show.actions.beeps, "beeps");
-        QTEST(show.actions.placed, "placed");
-        QTEST(show.actions.shown, "shown");
-        QTEST(show.actions.cleared, "cleared");
-    }
-
-    void keyPauseTellsWhatComesAndShowsThePrompt()
-    {
-        Show show(PauseCode::Keys, 0, 1);
-        for (int t = 1; t <= 6; ++t)
-            show.cycle.tick();
-        show.cycle.keyTyped(kSpaceKey);
-        show.cycle.tick();
-        QCOMPARE(show.actions.notices, QStringList{keyPauseNotice()});
-        QCOMPARE(show.actions.promptShown, (QList{true, false}));
-    }
-
-    void aSeriesOfOneSecondStaysOneTick()
-    {
-        Show show(PauseCode::Fixed, 10, 1);
-        for (int t = 1; t <= 4; ++t)
-            show.cycle.tick();
-        QCOMPARE(show.actions.placed, QList{3});
-        QCOMPARE(show.actions.cleared, QList{4});
+        QCOMPARE(show.actions.captions, expected.captions);
+        QCOMPARE(show.actions.beeps, expected.beeps);
+        QCOMPARE(show.actions.placed, expected.placed);
+        QCOMPARE(show.actions.shown, expected.shown);
+        QCOMPARE(show.actions.cleared, expected.cleared);
     }
 
     // A tick that arrives while the key pause's box is open already brings the targets back.
     void aTickBehindTheKeyPauseBoxShowsTheTargetsAgain()
     {
         Show show(PauseCode::Keys, 0, 1);
-        show.actions.whileInforming = [&] {
+        show.actions.whileBoxOpen = [&] {
             show.cycle.tick();
         };
-        for (int t = 1; t <= 4; ++t)
-            show.cycle.tick();
+        show.tick(4);
+        QCOMPARE(show.actions.notices, QStringList{keyPauseNotice()});
+        QCOMPARE(show.actions.promptShown, QList{true});
         QCOMPARE(show.actions.shown, (QList{3, 5}));
-        QCOMPARE(show.cycle.state(), ShowStateCode::KeyPauseScoring);
+        show.cycle.keyTyped(kSpaceKey);
+        show.tick(1);
+        QCOMPARE(show.actions.promptShown, (QList{true, false}));
     }
 
-    // After a failed placement the show is stopped; ticks already on their way only count.
+    // After a failed placement the show is stopped, ticks already on their way only count, and a new start begins
+    // afresh.
     void aFailedPlacementHoldsTheCycle()
     {
         Show show(PauseCode::Fixed, 1, 2);
         show.actions.placementSucceeds = false;
-        show.actions.whilePlacing = [&] {
+        show.actions.whileBoxOpen = [&] {
             show.cycle.tick();
         };
-        for (int t = 1; t <= 3; ++t)
-            show.cycle.tick();
+        show.tick(3);
         QVERIFY(show.cycle.placeBusy());
-        QCOMPARE(show.cycle.ticks(), 4);
         QCOMPARE(show.actions.placed, QList{3}); // the nested tick placed nothing
-        QCOMPARE(show.cycle.state(), ShowStateCode::Series);
-        QCOMPARE(show.cycle.nextTick(), 6);
-        for (int t = 5; t <= 9; ++t)
-            show.cycle.tick();
+        show.tick(5);
         QCOMPARE(show.actions.cleared, QList<int>{});
-        QCOMPARE(show.actions.captions.last(), QString());
-    }
-
-    void startBeginsAfresh()
-    {
-        Show show(PauseCode::Fixed, 1, 2);
-        show.actions.placementSucceeds = false;
-        for (int t = 1; t <= 5; ++t)
-            show.cycle.tick();
         show.cycle.start();
         QCOMPARE(show.cycle.ticks(), 0);
         QVERIFY(!show.cycle.placeBusy());
         QCOMPARE(show.cycle.state(), ShowStateCode::Countdown);
-        QCOMPARE(show.cycle.nextTick(), 3);
         QCOMPARE(show.cycle.secondsLeft(), 3);
     }
 };

@@ -5,7 +5,6 @@
 #include "stand/TargetScale.h"
 
 #include <QImage>
-#include <QPainter>
 #include <QTest>
 
 using Colours = QList<QColor>;
@@ -74,51 +73,6 @@ private slots:
         // A circle's rim is smoothed, a box's edge is sharp.
         const bool round = face == 1 || face == 2;
         QCOMPARE(image.pixelColor(centre + QPoint(across.last() - 1, 0)) != zones.last(), round);
-    }
-
-    // In twips, drawn one twip a pixel: round on the stand at the start-up calibration of 725 x 765 mm.
-    void roundFacesAtStartUpCalibration_data()
-    {
-        QTest::addColumn<int>("face");
-        QTest::addColumn<int>("across");
-        QTest::addColumn<int>("down");
-        QTest::newRow("Euro: 2 x round(25 kx) by 2 x round(25 ky)") << 1 << 2 * 1724 << 2 * 1634;
-        QTest::newRow("circle: 2 x round(2.5 kx) by 2 x round(2.5 ky)") << 2 << 2 * 172 << 2 * 163;
-    }
-    void roundFacesAtStartUpCalibration()
-    {
-        QFETCH(int, face);
-        Base base;
-        SetDefaults(base, std::nullopt);
-        computeScale(base, 5000, 5000);
-        DrawingSurface surface(1);
-        surface.resize({3600, 3600});
-        surface.setBackColor(base.StandBackColor);
-        std::array{Draw_Unifight, Draw_Euro, Draw_Krug, Draw_Kvadrat}[face](surface, base, 1800, 1800);
-        const QImage image = surface.image();
-        const auto extent = [&](QPoint step) {
-            int run = 0;
-            for (int d = -1800; d < 1800; ++d)
-                run += image.pixel(QPoint(1800, 1800) + step * d) != image.pixel(0, 0);
-            return run;
-        };
-        QTEST(extent({1, 0}), "across");
-        QTEST(extent({0, 1}), "down");
-    }
-    void surface()
-    {
-        DrawingSurface surface(15);
-        surface.resize({60, 60});
-        surface.filledBox(0, 0, 900, 900, 0x0000FF);
-        surface.setBackColor(0x808080); // clears what was drawn
-        QCOMPARE(surface.image().pixelColor(30, 30), kGrey);
-        surface.setFillStyle(FillStyle::Solid);
-        surface.circle(450, 450, 7, 0x00FF00); // under half a pixel: nothing
-        QCOMPARE(surface.image().pixelColor(30, 30), kGrey);
-        QImage picture(60, 60, QImage::Format_RGB32);
-        QPainter painter(&picture);
-        surface.paint(painter);
-        QVERIFY(!painter.testRenderHint(QPainter::Antialiasing)); // the caller's painter is left as it was
     }
 };
 

