@@ -46,7 +46,7 @@ private slots:
         xdo("mousemove --screen 0 0 0");
     }
 
-    void oneEveningOn4K()
+    void firstSeriesOn4K()
     {
         // A desktop whose panel keeps the bottom 48 pixels free.
         qputenv("DISPLAY", qgetenv("DISPLAY").split('.')[0] + ".1");
