@@ -19,13 +19,14 @@ Stored stored(const Base& b)
             b.TopMargin,   b.BottomMargin,     b.PlayerInterval,  b.StandBackColor};
 }
 
-const QString kShowTimeMessage = QStringLiteral("Укажите продолжительность паказа мишеней в одной сери!");
+const QString kCircleMessage = QStringLiteral("Выберите размер круга из списка!");
 
 // What the stand window showed while it was open.
 struct StandSeen {
     bool shown = false;
     QString focus;
     QColor background;
+    QPoint centre;
 };
 
 // The settings window as the operator uses it, offscreen.
@@ -44,6 +45,7 @@ class TestSettings : public QObject {
             m_seen.focus = stand->focusWidget() ? stand->focusWidget()->objectName() : QString();
             const QPoint corner(stand->width() - 2, stand->height() - 2); // nothing but background there
             m_seen.background = stand->grab(QRect(corner, QSize(1, 1))).toImage().pixelColor(0, 0);
+            m_seen.centre = stand->geometry().center();
             m_platform.answers = {Answer::Yes};
             QTest::keyClick(stand, Qt::Key_Escape);
         });
@@ -92,6 +94,7 @@ private slots:
         QVERIFY(m_seen.shown);
         QCOMPARE(m_seen.focus, QStringLiteral("knGo"));
         QCOMPARE(m_seen.background, QColor(128, 128, 128));
+        QVERIFY((m_seen.centre - m_cfg->frameGeometry().center()).manhattanLength() <= 2); // over the settings
         QVERIFY(!m_cfg->stand()->isVisible());
     }
 
@@ -124,7 +127,7 @@ private slots:
         QCOMPARE(child<QLineEdit>("txtTargetZoom")->text(), QStringLiteral("151")); // the operator's text stays
     }
 
-    // A list's text typed over is never taken for an entry, however the operator leaves it.
+    // A list's text typed over is never taken for an entry, however the operator leaves it, nor completed to one.
     void typedListEntriesAreNeverUsed_data()
     {
         QTest::addColumn<int>("key");
@@ -134,14 +137,14 @@ private slots:
     void typedListEntriesAreNeverUsed()
     {
         QFETCH(int, key);
-        auto* list = child<EditableList>("cmbTargetShowTime");
+        auto* list = child<EditableList>("cmbKrug");
         list->setFocus();
         list->lineEdit()->selectAll();
-        QTest::keyClicks(list, QStringLiteral("7"));
+        QTest::keyClicks(list, QStringLiteral("9")); // the start of "9 cm"
         leaveStandWhenOpen();
         QTest::keyClick(list, Qt::Key(key));
         QVERIFY(!m_cfg->ApplySettings());
-        QCOMPARE(m_platform.boxes.value(0).prompt, kShowTimeMessage);
+        QCOMPARE(m_platform.boxes.value(0).prompt, kCircleMessage);
         QVERIFY(!m_seen.shown);
     }
 

@@ -71,6 +71,7 @@ private slots:
         QVERIFY(s.probe.tik().isActive());
         QCOMPARE(s.p.randomNumbers.seeds, 1);
         QCOMPARE(s.probe.line(LineId::MenBorder).colour, 0xFFFF80u); // light ink on grey
+        QCOMPARE(s.probe.line(LineId::MenBorder2).colour, 0xFFFF80u);
         QVERIFY(s.w.windowState() & Qt::WindowFullScreen);
         QTRY_COMPARE(s.w.geometry(), s.w.screen()->geometry());
         QCOMPARE(s.probe.lanes().ZonaW, s.w.screen()->geometry().width() * 15 / 2);
@@ -102,6 +103,20 @@ private slots:
         s.tick(1);
         QCOMPARE(s.probe.surface().image(), blank);
         QVERIFY(s.control("LabMSG")->isHidden());
+    }
+
+    // One player, one target: only player 1's first centre is drawn, nothing at player 2's unset one.
+    void onePlayerDrawsOnlyHisTarget()
+    {
+        Stand s;
+        s.base.PlayerCount = 1;
+        s.base.TargetsPerPlayer = 0;
+        s.p.randomNumbers.script({0.5});
+        s.start();
+        s.tick(3);
+        const QImage image = s.probe.surface().image();
+        QCOMPARE(image.pixel(2, 2), qRgb(128, 128, 128));
+        QCOMPARE(image.pixel(960, 540), qRgb(255, 255, 255)); // the white middle of the face in the middle
     }
 
     // Esc holds the show while it asks, and No lets it go on; before the show No leaves the timer off.
@@ -152,6 +167,7 @@ private slots:
         QCOMPARE(s.probe.line(LineId::kalibr_H).ends, (LineEnds{5652.5, 777.5, 5652.5, 5777.5}));
         QCOMPARE(s.probe.line(LineId::Kalibr_W).ends, (LineEnds{2652.5, 3277.5, 7652.5, 3277.5}));
         QCOMPARE(s.prompt(), calibrationInstructions());
+        QCOMPARE(s.pixel(5, s.w.height() - 5), qRgb(128, 128, 0)); // olive
         QVERIFY(!s.probe.tik().isActive());
     }
 
