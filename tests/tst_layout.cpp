@@ -211,6 +211,18 @@ private slots:
         QCOMPARE(series.Men[0][0], (placed ? Centre{1724 + 150, f.lanes.ZonaH0 + 1724 + 150} : Centre{}));
     }
 
+    // Every candidate on the same spot: each of ten attempts draws both players' first targets, then a
+    // million and one candidates for player 1's second, before the placement gives up.
+    void hopelessSearchGivesUpAfterTenAttempts()
+    {
+        Base base;
+        platform::ScriptedRandom random;
+        random.script({0.5});
+        Series series;
+        QVERIFY(!placeTargets(fieldFor(base, 725, 765), random, series));
+        QCOMPARE(random.draws, 10 * (4 + 2 * (kDrawsPerSearch + 1)));
+    }
+
     void randomKind_data()
     {
         QTest::addColumn<double>("r40"); // the random number times 40

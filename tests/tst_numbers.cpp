@@ -25,6 +25,8 @@ private slots:
         QTest::newRow("&o: octal stops at 8") << "&o1078" << 71.0 << 71;
         QTest::newRow("& without H or O reads 0") << "&5" << 0.0 << 0;
         QTest::newRow("too large: an infinity of the number's sign") << "-1e400" << -qInf() << kRefused;
+        QTest::newRow("leading zeros do not count: too small") << QString(400, u'0') + "1e-400" << 0.0 << 0;
+        QTest::newRow("1801 digits outweigh e-1480: too large") << QString(1801, u'4') + "e-1480" << qInf() << kRefused;
         QTest::newRow("zeros before a point do not count: too large")
             << QString(400, u'0') + ".01e400" << qInf() << kRefused;
     }

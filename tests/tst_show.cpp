@@ -162,6 +162,7 @@ private slots:
         Stand s;
         s.w.show();
         s.probe.knKalibrovkaClick();
+        QVERIFY(s.control("knKalibrovka")->isHidden());
         QVERIFY(!s.probe.line(LineId::MenBorder).visible);
         // Both 5000 twips long, the vertical one 500 twips right of the middle; halves of odd sizes kept.
         QCOMPARE(s.probe.line(LineId::kalibr_H).ends, (LineEnds{5652.5, 777.5, 5652.5, 5777.5}));
