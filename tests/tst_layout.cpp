@@ -223,21 +223,6 @@ private slots:
         QCOMPARE(random.draws, 10 * (4 + 2 * (kDrawsPerSearch + 1)));
     }
 
-    void randomKind_data()
-    {
-        QTest::addColumn<double>("r40"); // the random number times 40
-        QTest::addColumn<TargetCode>("kind");
-        QTest::newRow("0: Unifight") << 0.0 << TargetCode::Unifight;
-        QTest::newRow("9.51 rounds to 10: Euro") << 9.51 << TargetCode::Euro;
-        QTest::newRow("19.51: circle") << 19.51 << TargetCode::Krug;
-        QTest::newRow("29.51: square") << 29.51 << TargetCode::Kvadrat;
-    }
-    void randomKind()
-    {
-        QFETCH(double, r40);
-        QTEST(randomTargetCode(r40 / 40), "kind");
-    }
-
     void programRandomNumbers()
     {
         platform::ClockRandom random;

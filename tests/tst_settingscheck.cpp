@@ -74,7 +74,13 @@ private slots:
             typed.*limit.text = QString::fromUtf8(limit.typed);
             QTest::newRow(limit.name) << typed << limit.field << limit.value;
         }
+        TypedValues typedInto = opening();
+        typedInto.circleSize.reset();
+        QTest::newRow("circle list typed into") << typedInto << Field::CircleSize << kRefused;
+        const TypedValues allWrong{std::nullopt, std::nullopt, std::nullopt, "0", "0", "0", "0", "-1", "-1"};
+        QTest::newRow("all wrong: the show time list first") << allWrong << Field::ShowTime << kRefused;
     }
+    // A refusal tells the first failing check; the values checked before it are stored, the later ones left.
     void valuesAtTheirLimits()
     {
         QFETCH(TypedValues, typed);
@@ -82,43 +88,15 @@ private slots:
         QFETCH(int, value);
         const CheckOutcome outcome = checkSettings(typed, kBefore);
         QCOMPARE(outcome.refusal.has_value(), value == kRefused);
-        if (outcome.refusal) {
-            QCOMPARE(outcome.refusal->field, field);
-            QCOMPARE(outcome.refusal->message, kMessages[int(field)]);
-        } else {
+        if (!outcome.refusal) {
             QCOMPARE(stored(outcome.settings, field), value);
+            return;
         }
-    }
-
-    // The first failing check is told; the values checked before it are stored, the later ones left.
-    void firstRefusalStopsTheChecks_data()
-    {
-        QTest::addColumn<TypedValues>("typed");
-        QTest::addColumn<Field>("refused");
-        TypedValues allWrong{std::nullopt, std::nullopt, std::nullopt, "0", "0", "0", "0", "-1", "-1"};
-        QTest::newRow("every list typed into, every text wrong") << allWrong << Field::ShowTime;
-        allWrong.showTime = 5;
-        QTest::newRow("the circle list typed into") << allWrong << Field::CircleSize;
-        allWrong.circleSize = 5;
-        QTest::newRow("the pause list typed into") << allWrong << Field::PauseTime;
-        allWrong.pauseTime = 50;
-        QTest::newRow("the lists chosen, every text wrong") << allWrong << Field::Dx;
-        TypedValues lastWrong = opening();
-        lastWrong.playerInterval = "-1";
-        QTest::newRow("only the interval wrong") << lastWrong << Field::PlayerInterval;
-    }
-    void firstRefusalStopsTheChecks()
-    {
-        QFETCH(TypedValues, typed);
-        QFETCH(Field, refused);
-        const CheckOutcome outcome = checkSettings(typed, kBefore);
-        QVERIFY(outcome.refusal);
-        QCOMPARE(outcome.refusal->field, refused);
-        QCOMPARE(outcome.refusal->message, kMessages[int(refused)]);
-        for (int field = 0; field <= int(Field::PlayerInterval); ++field) {
-            const int expected = field < int(refused) ? kOpeningStored[field] : stored(kBefore, Field(field));
-            QCOMPARE(stored(outcome.settings, Field(field)), expected);
-        }
+        QCOMPARE(outcome.refusal->field, field);
+        QCOMPARE(outcome.refusal->message, kMessages[int(field)]);
+        for (int f = 0; f <= int(Field::PlayerInterval); ++f)
+            QCOMPARE(stored(outcome.settings, Field(f)),
+                     f < int(field) ? kOpeningStored[f] : stored(kBefore, Field(f)));
     }
 };
 
