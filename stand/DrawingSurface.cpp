@@ -28,11 +28,6 @@ void DrawingSurface::filledBox(int32_t x1, int32_t y1, int32_t x2, int32_t y2, u
     m_shapes.push_back(Box{{box.x(), box.y(), box.width() - 1, box.height() - 1}, colourFromBgr(colour)});
 }
 
-void DrawingSurface::circle(int32_t x, int32_t y, int32_t radius, uint32_t outline)
-{
-    ellipse(x, y, radius, radius, outline);
-}
-
 void DrawingSurface::ellipse(int32_t x, int32_t y, int32_t radiusAcross, int32_t radiusDown, uint32_t outline)
 {
     const double across = toPixels(radiusAcross);
@@ -57,6 +52,13 @@ void DrawingSurface::paint(QPainter& painter) const
         } else {
             const Ellipse& ellipse = std::get<Ellipse>(shape);
             painter.setRenderHint(QPainter::Antialiasing, true);
+            if (ellipse.fill == ellipse.outline) {
+                // One colour: filled out to the outline's outer edge, with no stroke to compute.
+                painter.setPen(Qt::NoPen);
+                painter.setBrush(ellipse.outline);
+                painter.drawEllipse(ellipse.centre, ellipse.radii.width() + 0.5, ellipse.radii.height() + 0.5);
+                continue;
+            }
             painter.setPen(QPen(ellipse.outline, 1.0));
             painter.setBrush(ellipse.fill ? QBrush(*ellipse.fill) : QBrush(Qt::NoBrush));
             painter.drawEllipse(ellipse.centre, ellipse.radii.width(), ellipse.radii.height());

@@ -36,10 +36,9 @@ public:
 
     // The box between two corners, border and interior in one colour, whatever the fill settings.
     void filledBox(int32_t x1, int32_t y1, int32_t x2, int32_t y2, uint32_t colour);
-    // Radius measured across; the outline 1 pixel wide, the interior painted with the
-    // fill colour only while the fill style is solid.
-    void circle(int32_t x, int32_t y, int32_t radius, uint32_t outline);
-    // The same with a radius of its own down: round on the stand when the projection is not square.
+    // Radii across and down, so that it is round on the stand when the projection is not square;
+    // the outline 1 pixel wide, the interior painted with the fill colour only while the fill
+    // style is solid.
     void ellipse(int32_t x, int32_t y, int32_t radiusAcross, int32_t radiusDown, uint32_t outline);
 
     FillStyle fillStyle() const { return m_fillStyle; }
