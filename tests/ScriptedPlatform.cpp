@@ -4,7 +4,7 @@ namespace platform {
 
 Answer ScriptedPlatform::messageBox(QWidget*, const QString& prompt, Buttons buttons, Icon icon, Answer defaultButton)
 {
-    const ShownBox box{messageBoxTitle(), prompt, buttons, icon, defaultButton};
+    const ShownBox box{prompt, buttons, icon, defaultButton};
     boxes.append(box);
     if (whileBoxOpen)
         whileBoxOpen(box);

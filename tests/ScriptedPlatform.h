@@ -13,7 +13,6 @@
 namespace platform {
 
 struct ShownBox {
-    QString title;
     QString prompt;
     Buttons buttons;
     Icon icon;
@@ -31,8 +30,8 @@ class ScriptedPlatform final : public Platform {
 public:
     Answer messageBox(QWidget* owner, const QString& prompt, Buttons buttons, Icon icon, Answer defaultButton) override;
     void beep(int frequencyHz, int durationMs) override { beeps.push_back({frequencyHz, durationMs}); }
-    void openWebPage(const QString& address) override { pagesOpened.append(address); }
-    void startWindowDrag(QWidget* window) override { dragged.push_back(window); }
+    void openWebPage(const QString&) override {}
+    void startWindowDrag(QWidget*) override {}
     void endProgram() override { ++programEnds; }
     RandomSource& random() override { return randomNumbers; }
 
@@ -41,8 +40,6 @@ public:
     std::deque<Answer> answers;
     QList<ShownBox> boxes;
     std::vector<Beep> beeps;
-    QStringList pagesOpened;
-    std::vector<QWidget*> dragged;
     int programEnds = 0;
     ScriptedRandom randomNumbers;
 };

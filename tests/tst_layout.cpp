@@ -1,6 +1,5 @@
 #include "ScriptedRandom.h"
 #include "platform/ClockRandom.h"
-#include "stand/Calibration.h"
 #include "stand/Placement.h"
 #include "stand/StandLayout.h"
 #include "stand/TargetScale.h"
@@ -72,22 +71,6 @@ private slots:
         QCOMPARE(l.BorderBottom, (LineEnds{left, bottom, right, bottom}));
     }
 
-    void calibrationLimits_data()
-    {
-        QTest::addColumn<int>("dx");
-        QTest::addColumn<int>("dy");
-        QTest::addColumn<CalibrationFault>("fault");
-        QTest::newRow("10 and 3000 mm are valid") << 10 << 3000 << CalibrationFault::None;
-        QTest::newRow("9 mm across") << 9 << 765 << CalibrationFault::Width;
-        QTest::newRow("3001 mm down") << 725 << 3001 << CalibrationFault::Height;
-    }
-    void calibrationLimits()
-    {
-        QFETCH(int, dx);
-        QFETCH(int, dy);
-        const Base base{.KalibrDx = int16_t(dx), .KalibrDy = int16_t(dy)};
-        QTEST(checkCalibration(base), "fault");
-    }
     void sizesAndSpans_data()
     {
         QTest::addColumn<int>("dx"); // millimetres measured on the cross

@@ -135,19 +135,6 @@ private slots:
         QVERIFY(!m_seen.shown);
     }
 
-    void optionsAndSwatchesChooseTheirSettings()
-    {
-        for (const char* name : {"optMenKol0", "optTargetKol0", "optTargetType3", "optFixPause1", "labFon6"})
-            QTest::mouseClick(child(name), Qt::LeftButton);
-        QCOMPARE(m_base.PlayerCount, 1);
-        QCOMPARE(m_base.TargetsPerPlayer, 0);
-        QCOMPARE(m_base.TargetType, TargetCode::Kvadrat);
-        QCOMPARE(m_base.PauseMode, PauseCode::Keys);
-        QCOMPARE(m_base.StandBackColor, 0x404040u);
-        QCOMPARE(child<QLabel>("labFon6")->text(), QStringLiteral("V"));
-        QCOMPARE(child<QLabel>("labFon0")->text(), QString());
-    }
-
     void exitAsksBeforeEnding()
     {
         m_platform.answers = {Answer::No, Answer::Yes};
