@@ -139,6 +139,23 @@ private slots:
         QVERIFY(s.w.isVisible());
     }
 
+    // A close mark asks while the show runs on; Yes stops the timer and hides the window.
+    void closeMarkAsksWithTheShowRunning()
+    {
+        Stand s;
+        s.start();
+        bool tickingWhileAsked = false;
+        s.p.whileBoxOpen = [&](const ShownBox&) {
+            tickingWhileAsked = s.probe.tik().isActive();
+        };
+        s.p.answers = {Answer::Yes};
+        QSignalSpy hidden(&s.w, &frmStend::hidden);
+        QTest::mouseClick(s.control("LabExit1"), Qt::LeftButton);
+        QVERIFY(tickingWhileAsked);
+        QVERIFY(!s.probe.tik().isActive());
+        QCOMPARE(hidden.size(), 1);
+    }
+
     // Euro faces larger than their lane: an error while the show is held, then the window hides.
     void placementFailureStopsTheShow()
     {
@@ -164,6 +181,8 @@ private slots:
         s.probe.knKalibrovkaClick();
         QVERIFY(s.control("knKalibrovka")->isHidden());
         QVERIFY(!s.probe.line(LineId::MenBorder).visible);
+        QVERIFY(s.probe.line(LineId::kalibr_H).visible);
+        QVERIFY(s.probe.line(LineId::Kalibr_W).visible);
         // Both 5000 twips long, the vertical one 500 twips right of the middle; halves of odd sizes kept.
         QCOMPARE(s.probe.line(LineId::kalibr_H).ends, (LineEnds{5652.5, 777.5, 5652.5, 5777.5}));
         QCOMPARE(s.probe.line(LineId::Kalibr_W).ends, (LineEnds{2652.5, 3277.5, 7652.5, 3277.5}));
