@@ -177,6 +177,7 @@ private slots:
     void calibration()
     {
         Stand s;
+        s.w.prepareForShowing(); // which hides the cross
         s.w.show();
         s.probe.knKalibrovkaClick();
         QVERIFY(s.control("knKalibrovka")->isHidden());
