@@ -49,6 +49,7 @@ private slots:
         s.w.prepareForShowing();
         s.w.show();
         s.w.resize(1920, 1080);
+        QCOMPARE(s.control("knGo")->x(), 904); // (28800 - 1695) / 2 twips
         QCOMPARE(s.control("knGo")->y(), 520); // (16200 - 615) / 2 twips
         // Grey, the 2 px separator about the middle, the green frame's top line at a tenth of the height.
         QCOMPARE(s.pixel(958, 500), qRgb(128, 128, 128));
