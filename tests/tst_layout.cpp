@@ -1,5 +1,6 @@
 #include "ScriptedRandom.h"
 #include "platform/ClockRandom.h"
+#include "platform/Units.h"
 #include "stand/Placement.h"
 #include "stand/StandLayout.h"
 #include "stand/TargetScale.h"
@@ -206,14 +207,25 @@ private slots:
         QCOMPARE(random.draws, 10 * (4 + 2 * (kDrawsPerSearch + 1)));
     }
 
-    void programRandomNumbers()
+    // Each show draws anew: the clock, not the program's first seed, decides the sequence.
+    void reseededFromTheClock()
     {
-        platform::ClockRandom random;
-        for (int i = 0; i < 5; ++i)
-            random.next();
-        QCOMPARE(quint64(random.next() * 0x1p53), 1981289133897057ULL); // the sixth: every step has shown by then
-        random.seedFromClock(); // the clock, not the values so far, decides what follows
-        QVERIFY(quint64(random.next() * 0x1p53) != 5248477181321592ULL);
+        platform::ClockRandom firstRun;
+        platform::ClockRandom reseeded;
+        reseeded.seedFromClock();
+        QVERIFY(reseeded.next() != firstRun.next());
+    }
+
+    // Halves to the even neighbour; beyond 32 bits clamped, not wrapped.
+    void rounding()
+    {
+        QCOMPARE(units::roundHalfEven(2.5), 2.0);
+        QCOMPARE(units::roundHalfEven(3.5), 4.0);
+        QCOMPARE(units::roundHalfEven(0x1p52 + 1), 0x1p52 + 1); // whole already: adding 2^52 would lose the 1
+        QCOMPARE(units::roundToInt32(1e12), INT32_MAX);
+        QCOMPARE(units::roundToInt32(-1e12), INT32_MIN);
+        QCOMPARE(units::roundToInt32(qQNaN()), 0);
+        QVERIFY(!units::roundToInt16(qQNaN()));
     }
 };
 

@@ -211,22 +211,6 @@ private slots:
         QCOMPARE(s.w.cursor().shape(), Qt::ArrowCursor); // back for the settings window
         QVERIFY(!pointer.idleTimer().isActive());
     }
-
-    // The second screen has 144 dots per inch, unscaled: 10 twips to the pixel instead of 15.
-    void twipsFollowTheScreen()
-    {
-        const QList<QScreen*> screens = QGuiApplication::screens();
-        if (screens.size() < 2)
-            QSKIP("a second screen is needed: the offscreen one of two-screens.json");
-        Stand s;
-        s.w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&s.w));
-        const QSize pixels = s.w.size();
-        s.w.windowHandle()->setScreen(screens[1]);
-        QCOMPARE(s.probe.surface().twipsPerPixel(), 10.0);
-        QCOMPARE(s.probe.lanes().ZonaW, pixels.width() * 10 / 2);
-        QCOMPARE(s.control("knGo")->width(), 170); // 1695 twips
-    }
 };
 
 QTEST_MAIN(TestShow)
