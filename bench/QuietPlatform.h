@@ -14,7 +14,7 @@ public:
     }
     void beep(int, int) override {}
     void openWebPage(const QString&) override {}
-    void startWindowDrag(QWidget*) override {}
+    void startWindowDrag(QWidget*, QPoint) override {}
     void endProgram() override {}
     platform::RandomSource& random() override { return m_random; }
 

@@ -76,6 +76,8 @@ private:
     void setBackColor(uint32_t bgr);
     void recolourForBackground();
 
+    void layOutLanes();
+    // The start of a show: the lanes laid out and their lines shown.
     void PrepZona();
     // Scale and target sizes from the calibration; false (and the window hidden) when a
     // calibration length is out of range.

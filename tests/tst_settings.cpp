@@ -122,6 +122,41 @@ private slots:
         QVERIFY(!m_seen.shown);
     }
 
+    // Every control that takes a click takes it at each point of its box that its parent shows: no label or
+    // frame lies over it.
+    void everyPointOfAControlTakesItsClick()
+    {
+        for (QWidget* control : m_cfg->findChildren<QWidget*>()) {
+            const bool takesClicks = control->inherits("QAbstractButton") || control->inherits("QComboBox") ||
+                                     control->inherits("QLineEdit") || control->inherits("ClickLabel");
+            if (!takesClicks || control->objectName().isEmpty())
+                continue;
+            const QRect shown = control->rect() & control->parentWidget()->rect().translated(-control->pos());
+            for (int x = shown.left(); x <= shown.right(); x += 2) {
+                for (int y = shown.top(); y <= shown.bottom(); y += 2) {
+                    QWidget* hit = m_cfg->childAt(control->mapTo(m_cfg, QPoint(x, y)));
+                    QVERIFY2(hit == control || control->isAncestorOf(hit),
+                             qPrintable(QString("%1 at %2, %3").arg(control->objectName()).arg(x).arg(y)));
+                }
+            }
+        }
+    }
+
+    // The whole box of an option button is the button: a click in any of its corners chooses it.
+    void optionButtonsAreChosenAtTheirCorners()
+    {
+        for (QRadioButton* option : m_cfg->findChildren<QRadioButton*>()) {
+            const auto group = option->parentWidget()->findChildren<QRadioButton*>();
+            QRadioButton* other = group.first() == option ? group.last() : group.first();
+            const QRect box = option->rect();
+            for (const QPoint corner : {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()}) {
+                other->setChecked(true);
+                QTest::mouseClick(option, Qt::LeftButton, {}, corner);
+                QVERIFY2(option->isChecked(), qPrintable(option->objectName()));
+            }
+        }
+    }
+
     void exitAsksBeforeEnding()
     {
         m_platform.answers = {Answer::No, Answer::Yes};
