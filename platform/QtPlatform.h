@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ClockRandom.h"
-#include "Platform.h"
+#include "platform/Platform.h"
+#include "platform/core/ClockRandom.h"
 
 #include <memory>
 

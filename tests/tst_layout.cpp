@@ -1,6 +1,6 @@
 #include "ScriptedRandom.h"
-#include "platform/ClockRandom.h"
-#include "platform/Units.h"
+#include "platform/core/ClockRandom.h"
+#include "platform/core/Units.h"
 #include "stand/Placement.h"
 #include "stand/StandLayout.h"
 #include "stand/TargetScale.h"

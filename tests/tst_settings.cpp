@@ -1,7 +1,7 @@
 #include "ScriptedPlatform.h"
 #include "platform/EditableList.h"
-#include "settings/frmCfg.h"
-#include "stand/frmStend.h"
+#include "settings/window/frmCfg.h"
+#include "stand/window/frmStend.h"
 
 #include <QTest>
 #include <QtWidgets>

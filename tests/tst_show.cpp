@@ -1,8 +1,8 @@
 #include "ScriptedPlatform.h"
 #include "StandProbe.h"
-#include "platform/Colour.h"
 #include "settings/Base.h"
 #include "stand/Calibration.h"
+#include "stand/drawing/Colour.h"
 
 #include <QSignalSpy>
 #include <QTest>

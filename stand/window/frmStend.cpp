@@ -1,14 +1,14 @@
-#include "frmStend.h"
+#include "stand/window/frmStend.h"
 
 #include "platform/ClickLabel.h"
-#include "platform/Colour.h"
 #include "platform/Fonts.h"
 #include "platform/Platform.h"
 #include "platform/ScreenTwips.h"
-#include "platform/Units.h"
+#include "platform/core/Units.h"
 #include "settings/Base.h"
 #include "stand/Calibration.h"
-#include "stand/TargetFaces.h"
+#include "stand/drawing/Colour.h"
+#include "stand/drawing/TargetFaces.h"
 
 #include <QCloseEvent>
 #include <QHideEvent>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "DrawingSurface.h"
-#include "IdlePointer.h"
-#include "Placement.h"
-#include "ShowCycle.h"
-#include "StandLayout.h"
-#include "TargetScale.h"
+#include "stand/Placement.h"
+#include "stand/ShowCycle.h"
+#include "stand/StandLayout.h"
+#include "stand/TargetScale.h"
+#include "stand/drawing/DrawingSurface.h"
+#include "stand/window/IdlePointer.h"
 
 #include <QTimer>
 #include <QWidget>

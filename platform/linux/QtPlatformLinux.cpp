@@ -1,5 +1,5 @@
-#include "QtPlatform.h"
-#include "ToneBeeper.h"
+#include "platform/QtPlatform.h"
+#include "platform/linux/ToneBeeper.h"
 
 #include <QDesktopServices>
 #include <QGuiApplication>

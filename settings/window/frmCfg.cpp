@@ -1,17 +1,17 @@
-#include "frmCfg.h"
+#include "settings/window/frmCfg.h"
 
-#include "SettingsCheck.h"
 #include "platform/ClickLabel.h"
-#include "platform/Colour.h"
 #include "platform/EditableList.h"
 #include "platform/Fonts.h"
 #include "platform/OptionButton.h"
 #include "platform/Platform.h"
 #include "platform/ScreenTwips.h"
-#include "platform/Units.h"
+#include "platform/core/Units.h"
 #include "settings/Base.h"
 #include "settings/Recommended.h"
-#include "stand/frmStend.h"
+#include "settings/SettingsCheck.h"
+#include "stand/drawing/Colour.h"
+#include "stand/window/frmStend.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
