@@ -66,8 +66,9 @@ private:
     void draw(int player, int target)
     {
         const Lanes& lanes = m_field.lanes;
-        const double r1 = m_random.next();
-        const double r2 = m_random.next();
+        double r1 = 0;
+        double r2 = 0;
+        m_random.nextPair(r1, r2);
         double x = r1 * m_rangeX + m_reserve.ox + kLaneMargin;
         if (player == 0)
             x += lanes.ZonaW0;

@@ -171,58 +171,28 @@ private slots:
         QCOMPARE(image.pixel(960, 540), qRgb(255, 255, 255)); // the white middle of the face in the middle
     }
 
-    // Esc holds the show while it asks, and No lets it go on; before the show No leaves the timer off.
-    void escapeAsksWithTheShowHeld()
+    // Esc, a close mark and a refused calibration reach the show, in boxes of their kind; Yes hides the stand.
+    void waysOut()
     {
         Stand s;
         s.w.show();
-        QTest::keyClick(&s.w, Qt::Key_Escape);
-        QVERIFY(!s.probe.tik().isActive());
+        s.base.KalibrDx = 9;
+        s.probe.knGoClick();
+        QCOMPARE(s.p.boxes.value(0).icon, Icon::Error);
+        QVERIFY(!s.w.isVisible());
+        s.base.KalibrDx = 725;
         s.start();
-        bool tickingWhileAsked = true;
-        s.p.whileBoxOpen = [&](const ShownBox&) {
-            tickingWhileAsked = s.probe.tik().isActive();
-        };
         QTest::keyClick(&s.w, Qt::Key_Escape);
-        QVERIFY(!tickingWhileAsked);
-        QCOMPARE(s.prompt(), QStringLiteral("Прекратить отображение мишеней?"));
-        QCOMPARE(s.p.boxes.last().defaultButton, Answer::No);
+        QCOMPARE(s.p.boxes.value(1).prompt, QStringLiteral("Прекратить отображение мишеней?"));
+        QCOMPARE(s.p.boxes.value(1).icon, Icon::Question);
+        QCOMPARE(s.p.boxes.value(1).buttons, Buttons::YesNo);
+        QCOMPARE(s.p.boxes.value(1).defaultButton, Answer::No);
         QVERIFY(s.probe.tik().isActive());
-        QVERIFY(s.w.isVisible());
-    }
-
-    // A close mark asks while the show runs on; Yes stops the timer and hides the window.
-    void closeMarkAsksWithTheShowRunning()
-    {
-        Stand s;
-        s.start();
-        bool tickingWhileAsked = false;
-        s.p.whileBoxOpen = [&](const ShownBox&) {
-            tickingWhileAsked = s.probe.tik().isActive();
-        };
         s.p.answers = {Answer::Yes};
         QTest::mouseClick(s.control("LabExit1"), Qt::LeftButton);
-        QVERIFY(tickingWhileAsked);
+        QCOMPARE(s.p.boxes.size(), 3);
         QVERIFY(!s.probe.tik().isActive());
         QVERIFY(!s.w.isVisible());
-    }
-
-    // Euro faces larger than their lane: an error while the show is held, then the window hides.
-    void placementFailureStopsTheShow()
-    {
-        Stand s;
-        s.base.TargetZoom = 150;
-        s.base.TargetType = TargetCode::Euro;
-        s.start({687, 437});
-        bool busyWhileTold = false;
-        s.p.whileBoxOpen = [&](const ShownBox&) {
-            busyWhileTold = s.probe.cycle().placeBusy();
-        };
-        s.tick(3);
-        QVERIFY(busyWhileTold);
-        QVERIFY(!s.w.isVisible());
-        QVERIFY(!s.probe.tik().isActive());
-        QCOMPARE(s.prompt(), placementFailureMessage());
     }
 
     void calibration()
