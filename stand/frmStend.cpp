@@ -387,6 +387,7 @@ void frmStend::knGoClick()
     recolourForBackground();
     PrepZona();
     m_spans = targetSpans(m_base, m_sizes);
+    m_platform.prepareBeep(); // may take a while, so before the timer's first second begins
     m_cycle.start();
     m_tik.start();
 }

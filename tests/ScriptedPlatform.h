@@ -30,6 +30,7 @@ class ScriptedPlatform final : public Platform {
 public:
     Answer messageBox(QWidget* owner, const QString& prompt, Buttons buttons, Icon icon, Answer defaultButton) override;
     void beep(int frequencyHz, int durationMs) override { beeps.push_back({frequencyHz, durationMs}); }
+    void prepareBeep() override { ++beepPreparations; }
     void openWebPage(const QString&) override {}
     void startWindowDrag(QWidget*) override {}
     void endProgram() override { ++programEnds; }
@@ -40,6 +41,7 @@ public:
     std::deque<Answer> answers;
     QList<ShownBox> boxes;
     std::vector<Beep> beeps;
+    int beepPreparations = 0;
     int programEnds = 0;
     ScriptedRandom randomNumbers;
 };

@@ -71,6 +71,7 @@ private slots:
         QCOMPARE(s.probe.tik().interval(), 1000);
         QVERIFY(s.probe.tik().isActive());
         QCOMPARE(s.p.randomNumbers.seeds, 1);
+        QCOMPARE(s.p.beepPreparations, 1);
         QCOMPARE(s.probe.line(LineId::MenBorder).colour, 0xFFFF80u); // light ink on grey
         QCOMPARE(s.probe.line(LineId::MenBorder2).colour, 0xFFFF80u);
         QVERIFY(s.w.windowState() & Qt::WindowFullScreen);
