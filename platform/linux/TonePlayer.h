@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QtPlugin>
+
+namespace platform {
+
+// The tone as the program sees it. On Linux it lives in a module of its own (ToneBeeper), so
+// that Qt Multimedia's libraries are loaded when a show needs them, not when the program starts.
+class TonePlayer {
+public:
+    virtual ~TonePlayer() = default;
+    // Starts the tone and returns at once; false when no sound device could take it.
+    virtual bool play(int frequencyHz, int durationMs) = 0;
+};
+
+} // namespace platform
+
+#define QUORRIN_TONE_PLAYER_IID "org.example.quorrin.TonePlayer/1"
+Q_DECLARE_INTERFACE(platform::TonePlayer, QUORRIN_TONE_PLAYER_IID)
