@@ -1,4 +1,5 @@
 #include "platform/QtPlatform.h"
+#include "platform/core/SineTone.h"
 #include "platform/linux/TonePlayer.h"
 
 #include <QCoreApplication>
@@ -69,7 +70,7 @@ void QtPlatform::beep(int frequencyHz, int durationMs)
 {
     prepareBeep();
     if (m_sound->tone)
-        m_sound->tone->play(frequencyHz, durationMs);
+        m_sound->tone->play(sineTone(frequencyHz, durationMs));
 }
 
 void QtPlatform::openWebPage(const QString& address)

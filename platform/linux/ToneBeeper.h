@@ -11,8 +11,8 @@ class QBuffer;
 
 namespace platform {
 
-// Plays a generated sine tone through the default sound device without waiting for it.
-// With no sound device it does nothing. The whole of the tone module, loaded by QtPlatform.
+// Plays samples through the default sound device without waiting for them. With no sound device
+// it does nothing. The whole of the tone module, loaded by QtPlatform.
 class ToneBeeper : public QObject, public TonePlayer {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID QUORRIN_TONE_PLAYER_IID)
@@ -21,7 +21,7 @@ public:
     explicit ToneBeeper(QObject* parent = nullptr);
     ~ToneBeeper() override;
 
-    bool play(int frequencyHz, int durationMs) override;
+    bool play(const QByteArray& samples) override;
 
 private:
     void release();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QtPlugin>
 
 namespace platform {
@@ -9,8 +10,9 @@ namespace platform {
 class TonePlayer {
 public:
     virtual ~TonePlayer() = default;
-    // Starts the tone and returns at once; false when no sound device could take it.
-    virtual bool play(int frequencyHz, int durationMs) = 0;
+    // Starts playing signed 16-bit mono samples at kToneSampleRate and returns at once; false when no
+    // sound device could take them.
+    virtual bool play(const QByteArray& samples) = 0;
 };
 
 } // namespace platform
