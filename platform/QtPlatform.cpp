@@ -1,5 +1,7 @@
 #include "QtPlatform.h"
 
+#include "Fonts.h"
+
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -7,6 +9,11 @@
 namespace platform {
 
 namespace {
+
+// As the windows' own text. Qt's default for boxes under Wine is Tahoma at 11 pixels, a size for which Wine's
+// Tahoma holds drawn bitmaps: Wine draws those but reports the outlines' widths, so the letters drift apart and
+// the spaces all but vanish.
+constexpr double kMessagePoints = 9.75;
 
 QMessageBox::Icon boxIcon(Icon icon)
 {
@@ -28,6 +35,7 @@ QMessageBox::Icon boxIcon(Icon icon)
 Answer QtPlatform::messageBox(QWidget* owner, const QString& prompt, Buttons buttons, Icon icon, Answer defaultButton)
 {
     QMessageBox box(boxIcon(icon), messageBoxTitle(), prompt, QMessageBox::NoButton, owner);
+    box.setFont(programFont(kMessagePoints, false));
     if (buttons == Buttons::Ok) {
         QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         box.setDefaultButton(ok);
