@@ -1,10 +1,13 @@
-#include "QtPlatform.h"
+#include "platform/QtPlatform.h"
 
-#include "Fonts.h"
+#include "platform/Fonts.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
+#include <QStyle>
 
 namespace platform {
 
@@ -30,12 +33,30 @@ QMessageBox::Icon boxIcon(Icon icon)
     return QMessageBox::NoIcon;
 }
 
+// Beside the title a title bar holds the window's icon and up to three buttons, each about as wide as the bar
+// is high.
+constexpr int kTitleBarSquares = 4;
+
+// A title bar cuts a title longer than it has room for; the system's own boxes widen to show it whole.
+void widenForTitle(QMessageBox& box)
+{
+    QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+    titleFont.setBold(true);
+    const int titleWidth = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) +
+                           kTitleBarSquares * box.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    // The box sizes itself to its layout's least width as it shows.
+    auto* grid = static_cast<QGridLayout*>(box.layout());
+    grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+}
+
 } // namespace
 
 Answer QtPlatform::messageBox(QWidget* owner, const QString& prompt, Buttons buttons, Icon icon, Answer defaultButton)
 {
     QMessageBox box(boxIcon(icon), messageBoxTitle(), prompt, QMessageBox::NoButton, owner);
     box.setFont(programFont(kMessagePoints, false));
+    widenForTitle(box);
     if (buttons == Buttons::Ok) {
         QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         box.setDefaultButton(ok);

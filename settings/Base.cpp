@@ -1,6 +1,6 @@
-#include "Base.h"
+#include "settings/Base.h"
 
-#include "Recommended.h"
+#include "settings/Recommended.h"
 
 void SetDefaults(Base& base, std::optional<int> showTimeEntry)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StandLayout.h"
+#include "stand/StandLayout.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
-#include "Placement.h"
+#include "stand/Placement.h"
 
-#include "platform/ClockRandom.h"
-#include "platform/RandomSource.h"
-#include "platform/Units.h"
+#include "platform/core/ClockRandom.h"
+#include "platform/core/RandomSource.h"
+#include "platform/core/Units.h"
 
 #include <cstdlib>
 

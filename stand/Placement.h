@@ -1,8 +1,8 @@
 #pragma once
 
-#include "StandLayout.h"
-#include "TargetScale.h"
 #include "settings/Base.h"
+#include "stand/StandLayout.h"
+#include "stand/TargetScale.h"
 
 #include <QString>
 

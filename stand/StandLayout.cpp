@@ -1,6 +1,6 @@
-#include "StandLayout.h"
+#include "stand/StandLayout.h"
 
-#include "platform/Units.h"
+#include "platform/core/Units.h"
 #include "settings/Base.h"
 
 using units::roundToInt32;

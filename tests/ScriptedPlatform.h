@@ -31,7 +31,7 @@ public:
     Answer messageBox(QWidget* owner, const QString& prompt, Buttons buttons, Icon icon, Answer defaultButton) override;
     void beep(int frequencyHz, int durationMs) override { beeps.push_back({frequencyHz, durationMs}); }
     void openWebPage(const QString&) override {}
-    void startWindowDrag(QWidget*) override {}
+    void startWindowDrag(QWidget*, QPoint pressInWindow) override { drags.push_back(pressInWindow); }
     void endProgram() override { ++programEnds; }
     RandomSource& random() override { return randomNumbers; }
 
@@ -40,6 +40,7 @@ public:
     std::deque<Answer> answers;
     QList<ShownBox> boxes;
     std::vector<Beep> beeps;
+    QList<QPoint> drags;
     int programEnds = 0;
     ScriptedRandom randomNumbers;
 };

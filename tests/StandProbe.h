@@ -1,6 +1,6 @@
 #pragma once
 
-#include "stand/frmStend.h"
+#include "stand/window/frmStend.h"
 
 // What tests and benchmarks read of the stand window, and the events they give it by hand:
 // a tick of the show's timer, the start and calibration buttons.

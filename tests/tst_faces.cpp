@@ -1,8 +1,8 @@
-#include "platform/Colour.h"
 #include "settings/Base.h"
-#include "stand/DrawingSurface.h"
-#include "stand/TargetFaces.h"
 #include "stand/TargetScale.h"
+#include "stand/drawing/Colour.h"
+#include "stand/drawing/DrawingSurface.h"
+#include "stand/drawing/TargetFaces.h"
 
 #include <QImage>
 #include <QTest>

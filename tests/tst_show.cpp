@@ -2,6 +2,7 @@
 #include "StandProbe.h"
 #include "settings/Base.h"
 #include "stand/Calibration.h"
+#include "stand/drawing/Colour.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -43,6 +44,7 @@ struct Stand {
 class TestShow : public QObject {
     Q_OBJECT
 private slots:
+    // Before the show only the buttons, centred; the show brings the field's lines, laid out for the size.
     void layoutFollowsTheSize()
     {
         Stand s;
@@ -51,12 +53,64 @@ private slots:
         s.w.resize(1920, 1080);
         QCOMPARE(s.control("knGo")->x(), 904); // (28800 - 1695) / 2 twips
         QCOMPARE(s.control("knGo")->y(), 520); // (16200 - 615) / 2 twips
-        // Grey, the 2 px separator about the middle, the green frame's top line at a tenth of the height.
+        QCOMPARE(s.pixel(959, 500), qRgb(128, 128, 128));
+        s.start();
+        // Grey, the 2 px separator about the middle, the frame's top line at a tenth of the height.
         QCOMPARE(s.pixel(958, 500), qRgb(128, 128, 128));
         QCOMPARE(s.pixel(959, 500), qRgb(128, 255, 255));
         QCOMPARE(s.pixel(960, 500), qRgb(128, 255, 255));
         QCOMPARE(s.pixel(961, 500), qRgb(128, 128, 128));
-        QCOMPARE(s.pixel(500, 108), qRgb(0, 255, 0));
+        QCOMPARE(s.pixel(500, 108), qRgb(240, 240, 240));
+    }
+
+    void coloursFollowTheBackground_data()
+    {
+        QTest::addColumn<uint32_t>("background");
+        QTest::addColumn<QColor>("separators");
+        QTest::addColumn<QColor>("borders");
+        QTest::addColumn<QColor>("texts");
+        const QColor black(Qt::black);
+        QTest::newRow("light grey: black") << 0xE0E0E0u << black << black << black;
+        QTest::newRow("grey 192: black") << 0xC0C0C0u << black << black << black;
+        QTest::newRow("near black: light cyan, near white, yellow")
+            << 0x101010u << QColor(128, 255, 255) << QColor(240, 240, 240) << QColor(Qt::yellow);
+    }
+    // After a show on a background of the other ink, a new showing draws no line before its start, and the
+    // close marks and counter take the new ink at once; the start brings the lines in theirs.
+    void coloursFollowTheBackground()
+    {
+        QFETCH(uint32_t, background);
+        Stand s;
+        s.base.StandBackColor = background == 0x101010 ? 0xE0E0E0 : 0x101010;
+        s.start();
+        s.p.answers = {Answer::Yes};
+        QTest::keyClick(&s.w, Qt::Key_Escape);
+        s.base.StandBackColor = background;
+        s.w.prepareForShowing();
+        s.w.show();
+        for (const char* label : {"LabExit0", "LabExit1", "labTimer", "LabMSG"})
+            QTEST(s.control(label)->palette().color(QPalette::WindowText), "texts");
+        for (int line = 0; line < kLineCount; ++line)
+            QVERIFY(!s.probe.line(LineId(line)).visible);
+        s.probe.knGoClick();
+        QTEST(colourFromBgr(s.probe.line(LineId::MenBorder).colour), "separators");
+        QTEST(colourFromBgr(s.probe.line(LineId::MenBorder2).colour), "separators");
+        for (LineId border : {LineId::BorderTop, LineId::BorderBottom, LineId::BorderLeft, LineId::BorderRight})
+            QTEST(colourFromBgr(s.probe.line(border).colour), "borders");
+    }
+
+    // The strip above the lanes drags the window from where it was pressed, as a title bar would; a window
+    // that fills the screen has nowhere to go.
+    void topStripDragsTheWindow()
+    {
+        Stand s;
+        s.w.prepareForShowing();
+        s.w.show(); // 437 px high: the strip ends at 10 % of 6555 twips, 655.5 rounded to 656, 43.7 px
+        QTest::mouseClick(&s.w, Qt::LeftButton, {}, QPoint(300, 43));
+        QTest::mouseClick(&s.w, Qt::LeftButton, {}, QPoint(300, 44));
+        s.probe.knGoClick();
+        QTest::mouseClick(&s.w, Qt::LeftButton, {}, QPoint(300, 20));
+        QCOMPARE(s.p.drags, QList{QPoint(300, 43)});
     }
 
     // Enter on the focused start button: the whole screen, the buttons gone, the timer and the dice started.

@@ -1,7 +1,7 @@
-#include "DrawingSurface.h"
+#include "stand/drawing/DrawingSurface.h"
 
-#include "platform/Colour.h"
-#include "platform/Units.h"
+#include "platform/core/Units.h"
+#include "stand/drawing/Colour.h"
 
 #include <QPainter>
 

@@ -1,5 +1,5 @@
-#include "ToneBeeper.h"
-#include "SineTone.h"
+#include "platform/linux/ToneBeeper.h"
+#include "platform/linux/SineTone.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>

@@ -1,4 +1,4 @@
-#include "QtPlatform.h"
+#include "platform/QtPlatform.h"
 
 #include <QWidget>
 
@@ -26,7 +26,7 @@ void QtPlatform::openWebPage(const QString& address)
     ::ShellExecuteW(nullptr, L"open", reinterpret_cast<LPCWSTR>(address.utf16()), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-void QtPlatform::startWindowDrag(QWidget* window)
+void QtPlatform::startWindowDrag(QWidget* window, QPoint)
 {
     if (!window)
         return;

@@ -1,14 +1,14 @@
-#include "frmStend.h"
+#include "stand/window/frmStend.h"
 
 #include "platform/ClickLabel.h"
-#include "platform/Colour.h"
 #include "platform/Fonts.h"
 #include "platform/Platform.h"
 #include "platform/ScreenTwips.h"
-#include "platform/Units.h"
+#include "platform/core/Units.h"
 #include "settings/Base.h"
 #include "stand/Calibration.h"
-#include "stand/TargetFaces.h"
+#include "stand/drawing/Colour.h"
+#include "stand/drawing/TargetFaces.h"
 
 #include <QCloseEvent>
 #include <QHideEvent>
@@ -151,8 +151,10 @@ void frmStend::createControls()
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, colourFromBgr(row.colour));
         label->setPalette(palette);
-        if (!row.clickable)
+        if (!row.clickable) {
             label->setAttribute(Qt::WA_TransparentForMouseEvents);
+            label->lower();
+        }
         this->*row.member = label;
         place(label, row.rect);
     }
@@ -173,6 +175,7 @@ void frmStend::prepareForShowing()
     for (LineId id : {LineId::BorderTop, LineId::BorderBottom, LineId::BorderLeft, LineId::BorderRight})
         line(id).visible = false;
     setBackColor(m_base.StandBackColor);
+    recolourForBackground(); // the close marks must stand out from the new background before a show too
     m_knGo->show();
     m_knKalibrovka->setText(QStringLiteral("Калибровка"));
     m_knKalibrovka->show();
@@ -221,7 +224,7 @@ void frmStend::followScreen()
     for (const auto& [control, twips] : std::vector(m_geometry))
         place(const_cast<QWidget*>(control), twips);
     layOutControls();
-    PrepZona();
+    layOutLanes();
 }
 
 void frmStend::resizeEvent(QResizeEvent* event)
@@ -229,7 +232,7 @@ void frmStend::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     m_surface.resize(size());
     layOutControls();
-    PrepZona();
+    layOutLanes();
 }
 
 void frmStend::layOutControls()
@@ -246,28 +249,35 @@ void frmStend::layOutControls()
     place(m_knStopKalibr, moved.knStopKalibr);
 }
 
-void frmStend::PrepZona()
+// Every size change moves the field's lines but shows none of them: before a show the operator sees only
+// the buttons, after a show's end the window keeps what it showed.
+void frmStend::layOutLanes()
 {
     const Lanes lanes = layoutLanes(twipsWidth(), twipsHeight(), m_base);
     m_lanes = lanes;
     for (auto [id, ends] :
          {std::pair{LineId::BorderLeft, lanes.BorderLeft}, std::pair{LineId::BorderRight, lanes.BorderRight},
-          std::pair{LineId::BorderTop, lanes.BorderTop}, std::pair{LineId::BorderBottom, lanes.BorderBottom}}) {
+          std::pair{LineId::BorderTop, lanes.BorderTop}, std::pair{LineId::BorderBottom, lanes.BorderBottom}})
         line(id).ends = ends;
-        line(id).visible = true;
-    }
     for (QLabel* label : {m_labTimer, m_labMsg}) {
         TwipsRect rect = twipsGeometry(label);
         rect.top = kLabelTop;
         place(label, rect);
     }
-    line(LineId::MenBorder).visible = lanes.separatorsShown;
-    line(LineId::MenBorder2).visible = lanes.separatorsShown;
     if (lanes.separatorsShown) {
         line(LineId::MenBorder).ends = lanes.MenBorder;
         line(LineId::MenBorder2).ends = lanes.MenBorder2;
     }
     update();
+}
+
+void frmStend::PrepZona()
+{
+    layOutLanes();
+    for (LineId id : {LineId::BorderLeft, LineId::BorderRight, LineId::BorderTop, LineId::BorderBottom})
+        line(id).visible = true;
+    line(LineId::MenBorder).visible = m_lanes.separatorsShown;
+    line(LineId::MenBorder2).visible = m_lanes.separatorsShown;
 }
 
 void frmStend::setBackColor(uint32_t bgr)
@@ -479,9 +489,10 @@ void frmStend::keyPressEvent(QKeyEvent* event)
 
 void frmStend::mousePressEvent(QMouseEvent* event)
 {
-    // The strip above the lanes acts as the window's title bar.
-    if (units::pixelsToTwips(event->position().y(), m_surface.twipsPerPixel()) < m_lanes.ZonaH0)
-        m_platform.startWindowDrag(this);
+    // The strip above the lanes acts as the window's title bar; filling the screen, the window has nowhere to go.
+    const bool fillsScreen = windowState() & Qt::WindowFullScreen;
+    if (!fillsScreen && units::pixelsToTwips(event->position().y(), m_surface.twipsPerPixel()) < m_lanes.ZonaH0)
+        m_platform.startWindowDrag(this, event->position().toPoint());
     event->accept();
 }
 

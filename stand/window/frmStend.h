@@ -1,11 +1,11 @@
 #pragma once
 
-#include "DrawingSurface.h"
-#include "IdlePointer.h"
-#include "Placement.h"
-#include "ShowCycle.h"
-#include "StandLayout.h"
-#include "TargetScale.h"
+#include "stand/Placement.h"
+#include "stand/ShowCycle.h"
+#include "stand/StandLayout.h"
+#include "stand/TargetScale.h"
+#include "stand/drawing/DrawingSurface.h"
+#include "stand/window/IdlePointer.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -76,6 +76,8 @@ private:
     void setBackColor(uint32_t bgr);
     void recolourForBackground();
 
+    void layOutLanes();
+    // The start of a show: the lanes laid out and their lines shown.
     void PrepZona();
     // Scale and target sizes from the calibration; false (and the window hidden) when a
     // calibration length is out of range.

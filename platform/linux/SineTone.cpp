@@ -1,4 +1,4 @@
-#include "SineTone.h"
+#include "platform/linux/SineTone.h"
 
 #include <QtMath>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "ClockRandom.h"
+#include "platform/core/ClockRandom.h"
 
 #include <chrono>
 

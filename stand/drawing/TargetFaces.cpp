@@ -1,8 +1,8 @@
-#include "TargetFaces.h"
+#include "stand/drawing/TargetFaces.h"
 
-#include "DrawingSurface.h"
-#include "TargetScale.h"
 #include "settings/Base.h"
+#include "stand/TargetScale.h"
+#include "stand/drawing/DrawingSurface.h"
 
 using namespace face_colours;
 namespace {

@@ -1,4 +1,4 @@
-#include "IdlePointer.h"
+#include "stand/window/IdlePointer.h"
 
 #include <QCoreApplication>
 #include <QEvent>

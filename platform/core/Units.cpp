@@ -1,4 +1,4 @@
-#include "Units.h"
+#include "platform/core/Units.h"
 
 #include <cmath>
 #include <limits>

@@ -1,16 +1,17 @@
-#include "frmCfg.h"
+#include "settings/window/frmCfg.h"
 
-#include "SettingsCheck.h"
 #include "platform/ClickLabel.h"
-#include "platform/Colour.h"
 #include "platform/EditableList.h"
 #include "platform/Fonts.h"
+#include "platform/OptionButton.h"
 #include "platform/Platform.h"
 #include "platform/ScreenTwips.h"
-#include "platform/Units.h"
+#include "platform/core/Units.h"
 #include "settings/Base.h"
 #include "settings/Recommended.h"
-#include "stand/frmStend.h"
+#include "settings/SettingsCheck.h"
+#include "stand/drawing/Colour.h"
+#include "stand/window/frmStend.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -293,9 +294,10 @@ void frmCfg::createControls()
         auto* label = new QLabel(text, parentOf(row.frame));
         label->setWordWrap(true);
         setUp(label, row.name, row.rect, kTextPoints);
+        label->lower(); // beneath every control it overlaps, which takes the click there
     }
     for (const OptionRow& row : CfgDesign::options) {
-        auto* option = new QRadioButton(QString::fromUtf8(row.text), parentOf(row.frame));
+        auto* option = new OptionButton(QString::fromUtf8(row.text), parentOf(row.frame));
         paintBack(option, kFieldGrey);
         setUp(option, row.name, row.rect, kTextPoints);
         m_options.at(size_t(row.group)).at(size_t(row.index)) = option;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RandomSource.h"
+#include "platform/core/RandomSource.h"
 
 #include <array>
 #include <cstdint>

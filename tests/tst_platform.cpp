@@ -1,0 +1,72 @@
+#include "platform/QtPlatform.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+using namespace platform;
+
+// What a real message box showed before it was answered.
+struct Seen {
+    QString title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString defaultButton;
+    int width = 0;
+    int titleNeeds = 0; // the title in the bold title-bar font, beside an icon and three buttons
+};
+
+// The real platform's message boxes, answered by a key as the operator would.
+class TestPlatform : public QObject {
+    Q_OBJECT
+private slots:
+    void boxes_data()
+    {
+        QTest::addColumn<Buttons>("buttons");
+        QTest::addColumn<Icon>("icon");
+        QTest::addColumn<Answer>("defaultButton");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QMessageBox::Icon>("shownIcon");
+        QTest::addColumn<QString>("shownDefault");
+        QTest::addColumn<Answer>("answer");
+        QTest::newRow("a question: No by default, and Esc answers No")
+            << Buttons::YesNo << Icon::Question << Answer::No << int(Qt::Key_Escape) << QMessageBox::Question << "Нет"
+            << Answer::No;
+        QTest::newRow("a question: Enter answers the default")
+            << Buttons::YesNo << Icon::Question << Answer::Yes << int(Qt::Key_Return) << QMessageBox::Question << "Да"
+            << Answer::Yes;
+        QTest::newRow("a refused value: Esc closes it")
+            << Buttons::Ok << Icon::Exclamation << Answer::Ok << int(Qt::Key_Escape) << QMessageBox::Warning << "OK"
+            << Answer::Ok;
+        QTest::newRow("an error") << Buttons::Ok << Icon::Error << Answer::Ok << int(Qt::Key_Return)
+                                  << QMessageBox::Critical << "OK" << Answer::Ok;
+        QTest::newRow("a notice") << Buttons::Ok << Icon::Information << Answer::Ok << int(Qt::Key_Return)
+                                  << QMessageBox::Information << "OK" << Answer::Ok;
+    }
+    void boxes()
+    {
+        QFETCH(Buttons, buttons);
+        QFETCH(Icon, icon);
+        QFETCH(Answer, defaultButton);
+        QFETCH(int, key);
+        QtPlatform platform;
+        QWidget owner;
+        Seen seen;
+        QTimer::singleShot(0, &owner, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+            titleFont.setBold(true);
+            seen = {box->windowTitle(), box->icon(), box->defaultButton()->text(), box->width(),
+                    QFontMetrics(titleFont).horizontalAdvance(box->windowTitle()) +
+                        4 * box->style()->pixelMetric(QStyle::PM_TitleBarHeight)};
+            QTest::keyClick(box, Qt::Key(key));
+        });
+        QTEST(platform.messageBox(&owner, QStringLiteral("Закрыть программу?"), buttons, icon, defaultButton),
+              "answer");
+        QCOMPARE(seen.title, QStringLiteral(" quorrin.example.org "));
+        QTEST(seen.icon, "shownIcon");
+        QTEST(seen.defaultButton, "shownDefault");
+        QVERIFY2(seen.width >= seen.titleNeeds, qPrintable(QString("%1 < %2").arg(seen.width).arg(seen.titleNeeds)));
+    }
+};
+
+QTEST_MAIN(TestPlatform)
+#include "tst_platform.moc"
