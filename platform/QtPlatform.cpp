@@ -34,8 +34,9 @@ QMessageBox::Icon boxIcon(Icon icon)
 }
 
 // Beside the title a title bar holds the window's icon and up to three buttons, each about as wide as the bar
-// is high.
-constexpr int kTitleBarSquares = 4;
+// is high, with gaps between them; and the window manager's title font may run wider than the one the system
+// names: under Wine openbox needed a box 246 pixels wide for our title, and four squares made it 239.
+constexpr int kTitleBarSquares = 5;
 
 // A title bar cuts a title longer than it has room for; the system's own boxes widen to show it whole.
 void widenForTitle(QMessageBox& box)
