@@ -4,7 +4,7 @@
 
 void SetDefaults(Base& base, std::optional<int> showTimeEntry)
 {
-    base.StandBackColor = colours::kGrey128;
+    base.StandBackColor = palette::kGrey;
     base.PlayerCount = kRecommended.PlayerCount;
     base.TargetsPerPlayer = kRecommended.TargetsPerPlayer;
     base.TargetZoom = kRecommended.TargetZoom;

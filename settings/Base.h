@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/Palette.h"
+
 #include <cstdint>
 #include <optional>
 
@@ -9,16 +11,10 @@ enum class TargetCode : int32_t { Unifight = 0, Euro = 1, Krug = 2, Kvadrat = 3,
 // How a pause between series ends.
 enum class PauseCode : int16_t { Fixed = 0, Keys = 1 };
 
-namespace colours {
-constexpr uint32_t kGrey128 = 0x808080;
-constexpr uint32_t kGrey192 = 0xC0C0C0;
-constexpr uint32_t kLightGrey = 0xE0E0E0;
-} // namespace colours
-
 // The settings of one run. Nothing is read at start and nothing outlives the run.
-// Colours are 0x00BBGGRR; lengths are percent, seconds, centimetres or millimetres as named.
+// Lengths are percent, seconds, centimetres or millimetres as named.
 struct Base {
-    uint32_t StandBackColor = 0;
+    Bgr StandBackColor{};
     int32_t PlayerCount = 0;
     int32_t TargetsPerPlayer = 0; // 0 for one target, 3 for three; read only as "> 1" and "> 2"
     int32_t TargetZoom = 0;       // percent

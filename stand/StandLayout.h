@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/core/Units.h"
+
 #include <cstdint>
 
 struct Base;
@@ -10,11 +12,6 @@ struct Base;
 struct LineEnds {
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     bool operator==(const LineEnds&) const = default;
-};
-
-struct TwipsRect {
-    double left = 0, top = 0, width = 0, height = 0;
-    bool operator==(const TwipsRect&) const = default;
 };
 
 // The playing field of a stand window of outer size W x H.

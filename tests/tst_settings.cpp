@@ -14,15 +14,16 @@ using Stored = std::tuple<int, int, int, int, int, int, int, int, int, int, int,
 
 Stored stored(const Base& b)
 {
-    return {b.PlayerCount, b.TargetsPerPlayer, int(b.TargetType), int(b.PauseMode), b.ShowTime,
-            b.CircleSize,  b.PauseTime,        b.KalibrDx,        b.KalibrDy,       b.TargetZoom,
-            b.TopMargin,   b.BottomMargin,     b.PlayerInterval,  b.StandBackColor};
+    return {b.PlayerCount,    b.TargetsPerPlayer,    int(b.TargetType), int(b.PauseMode),
+            b.ShowTime,       b.CircleSize,          b.PauseTime,       b.KalibrDx,
+            b.KalibrDy,       b.TargetZoom,          b.TopMargin,       b.BottomMargin,
+            b.PlayerInterval, b.StandBackColor.value};
 }
 
 // What a click stores at once: players, targets, target type, pause mode and colour.
 QList<qint64> chosen(const Base& b)
 {
-    return {b.PlayerCount, b.TargetsPerPlayer, qint64(b.TargetType), qint64(b.PauseMode), b.StandBackColor};
+    return {b.PlayerCount, b.TargetsPerPlayer, qint64(b.TargetType), qint64(b.PauseMode), b.StandBackColor.value};
 }
 
 // What the stand window showed while it was open.

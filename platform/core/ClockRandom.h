@@ -12,6 +12,11 @@ namespace platform {
 class ClockRandom final : public RandomSource {
 public:
     ClockRandom();
+    void nextPair(double& first, double& second) override
+    {
+        first = ClockRandom::next();
+        second = ClockRandom::next();
+    }
     double next() override
     {
         const uint64_t result = rotl(m_state[1] * 5, 7) * 9;

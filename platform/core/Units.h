@@ -5,6 +5,12 @@
 #include <limits>
 #include <optional>
 
+// A control's place: left, top, width, height in twips.
+struct TwipsRect {
+    double left = 0, top = 0, width = 0, height = 0;
+    bool operator==(const TwipsRect&) const = default;
+};
+
 namespace units {
 
 constexpr double kTwipsPerInch = 1440.0;

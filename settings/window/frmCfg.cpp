@@ -10,11 +10,11 @@
 #include "settings/Base.h"
 #include "settings/Recommended.h"
 #include "settings/SettingsCheck.h"
+#include "settings/window/CfgDesign.h"
 #include "stand/drawing/Colour.h"
 #include "stand/window/frmStend.h"
 
 #include <QCloseEvent>
-#include <QEventLoop>
 #include <QFrame>
 #include <QIcon>
 #include <QKeyEvent>
@@ -30,177 +30,14 @@
 
 namespace {
 
-struct Entry {
-    const char* text;
-    int itemValue;
-};
-
-constexpr Entry kShowTimes[] = {{"1", 1},   {"2", 2},   {"3", 3},   {"4", 4},   {"5", 5},   {"6", 6},
-                                {"7", 7},   {"8", 8},   {"9", 9},   {"10", 10}, {"15", 15}, {"20", 20},
-                                {"25", 25}, {"30", 30}, {"40", 40}, {"60", 60}, {"90", 90}, {"120", 120}};
-constexpr Entry kCircleSizes[] = {{"4 cm", 4}, {"5 cm", 5},   {"6 cm", 6},   {"7 cm", 7},  {"8 cm", 8},
-                                  {"9 cm", 9}, {"10 cm", 10}, {"12 cm", 12}, {"15 cm", 15}};
-constexpr Entry kPauses[] = {{"1", 1},   {"10", 10}, {"20", 20},   {"30", 30},   {"40", 40},  {"50", 50},
-                             {"60", 60}, {"90", 90}, {"120", 120}, {"150", 150}, {"180", 180}};
-
-// Each kind of control has its table; positions are in twips, relative to the client area
-// or to the frame named. Labels and frames take no focus and so have no place in the tab order.
-using Frame = QFrame* frmCfg::*;
-
-struct FrameRow {
-    Frame member;
-    const char* name;
-    TwipsRect rect;
-};
-
-// A label naming a field's range has its text's %1 and %2 filled in from the checks.
-struct LabelRow {
-    const char* name;
-    const char* text;
-    TwipsRect rect;
-    Frame frame = nullptr;
-    std::optional<Field> range = std::nullopt;
-};
-
-struct OptionRow {
-    OptionGroup group;
-    int index;
-    const char* name;
-    const char* text;
-    TwipsRect rect;
-    int tab;
-    Frame frame;
-};
-
-struct ListRow {
-    EditableList* frmCfg::*member;
-    const char* name;
-    TwipsRect rect;
-    int tab;
-    Frame frame;
-    std::span<const Entry> entries;
-};
-
-// A field shows its recommended value as the window opens and after "Рекомендуемые".
-struct TextRow {
-    QLineEdit* frmCfg::*member;
-    const char* name;
-    int recommended;
-    TwipsRect rect;
-    int tab;
-    int maxLength;
-};
-
-struct ButtonRow {
-    QPushButton* frmCfg::*member;
-    const char* name;
-    const char* text;
-    TwipsRect rect;
-    int tab;
-    void (frmCfg::*clicked)();
-};
-
-} // namespace
-
-// The design of the window; the tab indices of all kinds together give the tab order.
-// clang-format off
-struct CfgDesign {
-    static constexpr FrameRow frames[] = {
-        {&frmCfg::m_fraMenKol, "fraMenKol", {3120, 600, 2775, 495}},
-        {&frmCfg::m_fraTargetKol, "fraTargetKol", {3120, 1200, 2775, 495}},
-        {&frmCfg::m_fraTargetType, "fraTargetType", {3120, 1800, 4455, 1095}},
-        {&frmCfg::m_fraPause, "fraPause", {3120, 3720, 5175, 1095}},
-    };
-    static constexpr LabelRow labels[] = {
-        {"Label1", "Цвет фона", {240, 240, 1455, 375}},
-        {"Label2", "Количество игроков", {240, 720, 2655, 375}},
-        {"Label4", "Количество мишеней у каждого игрока", {240, 1200, 3015, 615}},
-        {"Label5", "Тип мишеней", {240, 1920, 2655, 375}},
-        {"Label6", "Длительность показа мишеней в одной серии", {240, 3000, 2895, 615}},
-        {"Label7", "cek.", {4320, 3240, 975, 375}},
-        {"Label12", "Пауза между сериями", {240, 3840, 2895, 375}},
-        {"Label11", "cek.", {3480, 120, 735, 375}, &frmCfg::m_fraPause},
-        {"Label14", "Корректирующий масштаб", {240, 5160, 3135, 375}},
-        {"Label15", "%  (допустимо от %1  до %2 %)", {4080, 5160, 3495, 375}, nullptr, Field::TargetZoom},
-        {"Label22", "Интервал между игроками", {240, 5640, 3135, 375}},
-        {"Label3", "%  (допустимо от %1 до %2%)", {4080, 5640, 3015, 375}, nullptr, Field::PlayerInterval},
-        {"Label17", "Неиспользуемые области", {240, 6240, 2895, 375}},
-        {"Label16", "сверху", {3120, 6240, 975, 375}},
-        {"Label18", "%", {4680, 6240, 495, 375}},
-        {"Label13", "снизу", {5160, 6240, 975, 375}},
-        {"Label19", "%", {6720, 6240, 495, 375}},
-        {"Label8", "Калибровка", {240, 6960, 2055, 375}},
-        {"Label9", "dX", {3480, 6960, 615, 375}},
-        {"Label20", "mm", {4680, 6960, 495, 375}},
-        {"Label10", "dY", {5520, 6960, 615, 375}},
-        {"Label21", "mm", {6720, 6960, 495, 375}},
-    };
-    static constexpr OptionRow options[] = {
-        {OptionGroup::MenKol, 0, "optMenKol0", "Один", {0, 0, 975, 495}, 13, &frmCfg::m_fraMenKol},
-        {OptionGroup::MenKol, 1, "optMenKol1", "Два", {1680, 0, 975, 495}, 12, &frmCfg::m_fraMenKol},
-        {OptionGroup::TargetKol, 0, "optTargetKol0", "Одна", {0, 0, 975, 495}, 16, &frmCfg::m_fraTargetKol},
-        {OptionGroup::TargetKol, 1, "optTargetKol1", "Три", {1680, 0, 975, 495}, 15, &frmCfg::m_fraTargetKol},
-        {OptionGroup::TargetType, 0, "optTargetType0", "Unifight", {0, 0, 1335, 495}, 18, &frmCfg::m_fraTargetType},
-        {OptionGroup::TargetType, 1, "optTargetType1", "Euro", {1680, 0, 975, 495}, 19, &frmCfg::m_fraTargetType},
-        {OptionGroup::TargetType, 4, "optTargetType4", "Случайная", {3000, 0, 1455, 495}, 56, &frmCfg::m_fraTargetType},
-        {OptionGroup::TargetType, 3, "optTargetType3", "Квадрат", {0, 600, 1335, 495}, 30, &frmCfg::m_fraTargetType},
-        {OptionGroup::TargetType, 2, "optTargetType2", "Круг", {1680, 600, 975, 495}, 29, &frmCfg::m_fraTargetType},
-        {OptionGroup::FixPause, 0, "optFixPause0", "Фиксированная", {0, 0, 2175, 495}, 36, &frmCfg::m_fraPause},
-        {OptionGroup::FixPause, 1, "optFixPause1", "Управляется клавишами \"Пробел\", \"Enter\", \"Esc\"", {0, 600, 5175, 495}, 37, &frmCfg::m_fraPause},
-    };
-    static constexpr ListRow lists[] = {
-        {&frmCfg::m_cmbKrug, "cmbKrug", {3000, 660, 975, 360}, 31, &frmCfg::m_fraTargetType, kCircleSizes},
-        {&frmCfg::m_cmbTargetShowTime, "cmbTargetShowTime", {3120, 3120, 975, 360}, 22, nullptr, kShowTimes},
-        {&frmCfg::m_cmbPause, "cmbPause", {2400, 0, 975, 360}, 34, &frmCfg::m_fraPause, kPauses},
-    };
-    static constexpr TextRow texts[] = {
-        {&frmCfg::m_txtTargetZoom, "txtTargetZoom", kRecommended.TargetZoom, {3120, 5040, 855, 375}, 39, 3},
-        {&frmCfg::m_txtMenInterval, "txtMenInterval", kRecommended.PlayerInterval, {3120, 5520, 855, 375}, 53, 2},
-        {&frmCfg::m_txtOtstup_H, "txtOtstup_H", kRecommended.TopMargin, {3960, 6120, 615, 375}, 43, 2},
-        {&frmCfg::m_txtOtstup_D, "txtOtstup_D", kRecommended.BottomMargin, {6000, 6120, 615, 375}, 42, 2},
-        {&frmCfg::m_txtDx, "txtDx", kRecommended.KalibrDx, {3960, 6840, 615, 375}, 25, 4},
-        {&frmCfg::m_txtDy, "txtDy", kRecommended.KalibrDy, {6000, 6840, 615, 375}, 27, 4},
-    };
-    static constexpr ButtonRow buttons[] = {
-        {&frmCfg::m_command1, "Command1", "Выход", {240, 7800, 1455, 495}, 38, &frmCfg::exitClick},
-        {&frmCfg::m_knDef, "knDef", "Рекомендуемые", {2280, 7800, 2775, 495}, 51, &frmCfg::knDefClick},
-        {&frmCfg::m_knStart, "knStart", " OK ", {6000, 7800, 2295, 495}, 0, &frmCfg::knStartClick},
-    };
-    static constexpr TwipsRect link{11280, 3660, 375, 4695};
-};
-// clang-format on
-
-namespace {
-
-// The colour swatches as they stand from left to right; the caption marks the chosen one.
-struct Swatch {
-    int index;
-    double left;
-    uint32_t colour;
-    bool whiteMark;
-};
-
-constexpr Swatch kSwatches[] = {{5, 3120, 0x101010, true},  {6, 3600, 0x404040, true},  {0, 4080, 0x808080, false},
-                                {1, 4560, 0xC0C0C0, false}, {2, 5040, 0xE0E0E0, false}, {3, 5520, 0x008080, false},
-                                {4, 6000, 0x404000, true}};
-constexpr double kSwatchTop = 120;
-constexpr double kSwatchSide = 375;
-
-constexpr double kTextPoints = 9.75;
-constexpr double kButtonPoints = 12;
-constexpr uint32_t kFieldGrey = 0xC3C3C3;
-constexpr uint32_t kListGrey = 0xC0C0C0;
-constexpr QPoint kPointerHotSpot{5, 1};
-
 const QString kExitQuestion = QStringLiteral("Закрыть программу?");
 
-void paintBack(QWidget* widget, uint32_t bgr)
+void paintBack(QWidget* widget, Bgr colour)
 {
     widget->setAutoFillBackground(true);
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colourFromBgr(bgr));
-    palette.setColor(QPalette::Base, colourFromBgr(bgr));
-    palette.setColor(QPalette::Button, colourFromBgr(bgr));
+    for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        palette.setColor(role, qColour(colour));
     widget->setPalette(palette);
 }
 
@@ -235,7 +72,7 @@ frmCfg::frmCfg(Base& base, platform::Platform& platform, QWidget* parent)
     const auto toPixels = [this](double twips) {
         return units::twipsToPixels(twips, m_twipsPerPixel);
     };
-    setFixedSize(toPixels(kClientWidth), toPixels(kClientHeight));
+    setFixedSize(toPixels(CfgDesign::clientWidth), toPixels(CfgDesign::clientHeight));
     createControls();
     load();
     centreOnScreen();
@@ -264,7 +101,7 @@ bool frmCfg::event(QEvent* event)
 
 void frmCfg::createControls()
 {
-    static_assert(std::size(kSwatches) == kSwatchCount);
+    static_assert(std::size(CfgDesign::swatches) == kSwatchCount);
     const auto toPixels = [this](double twips) {
         return units::twipsToPixels(twips, m_twipsPerPixel);
     };
@@ -284,7 +121,7 @@ void frmCfg::createControls()
 
     for (const FrameRow& row : CfgDesign::frames) {
         auto* frame = new QFrame(this); // no caption: it only groups option buttons
-        setUp(frame, row.name, row.rect, kTextPoints);
+        setUp(frame, row.name, row.rect, CfgDesign::textPoints);
         this->*row.member = frame;
     }
     for (const LabelRow& row : CfgDesign::labels) {
@@ -293,13 +130,13 @@ void frmCfg::createControls()
             text = text.arg(checkedRange(*row.range).lowest).arg(checkedRange(*row.range).highest);
         auto* label = new QLabel(text, parentOf(row.frame));
         label->setWordWrap(true);
-        setUp(label, row.name, row.rect, kTextPoints);
+        setUp(label, row.name, row.rect, CfgDesign::textPoints);
         label->lower(); // beneath every control it overlaps, which takes the click there
     }
     for (const OptionRow& row : CfgDesign::options) {
         auto* option = new OptionButton(QString::fromUtf8(row.text), parentOf(row.frame));
-        paintBack(option, kFieldGrey);
-        setUp(option, row.name, row.rect, kTextPoints);
+        paintBack(option, CfgDesign::fieldGrey);
+        setUp(option, row.name, row.rect, CfgDesign::textPoints);
         m_options.at(size_t(row.group)).at(size_t(row.index)) = option;
         connect(option, &QRadioButton::toggled, this, [this, group = row.group, index = row.index](bool checked) {
             if (checked)
@@ -309,8 +146,8 @@ void frmCfg::createControls()
     }
     for (const ListRow& row : CfgDesign::lists) {
         auto* list = new EditableList(parentOf(row.frame));
-        paintBack(list, kListGrey);
-        setUp(list, row.name, row.rect, kTextPoints);
+        paintBack(list, CfgDesign::listGrey);
+        setUp(list, row.name, row.rect, CfgDesign::textPoints);
         for (const Entry& entry : row.entries)
             list->addEntry(QString::fromUtf8(entry.text), entry.itemValue);
         this->*row.member = list;
@@ -319,14 +156,14 @@ void frmCfg::createControls()
     for (const TextRow& row : CfgDesign::texts) {
         auto* edit = new QLineEdit(QString::number(row.recommended), this);
         edit->setMaxLength(row.maxLength);
-        paintBack(edit, kFieldGrey);
-        setUp(edit, row.name, row.rect, kTextPoints);
+        paintBack(edit, CfgDesign::fieldGrey);
+        setUp(edit, row.name, row.rect, CfgDesign::textPoints);
         this->*row.member = edit;
         tabOrder.emplace_back(row.tab, edit);
     }
     for (const ButtonRow& row : CfgDesign::buttons) {
         auto* button = new QPushButton(QString::fromUtf8(row.text), this);
-        setUp(button, row.name, row.rect, kButtonPoints);
+        setUp(button, row.name, row.rect, CfgDesign::buttonPoints);
         connect(button, &QPushButton::clicked, this, row.clicked);
         this->*row.member = button;
         tabOrder.emplace_back(row.tab, button);
@@ -334,29 +171,30 @@ void frmCfg::createControls()
 
     auto* link = new ClickLabel(this);
     link->setToolTip(QStringLiteral(" Открыть сайт "));
-    link->setCursor(QCursor(QPixmap(QStringLiteral(":/link-hand.png")), kPointerHotSpot.x(), kPointerHotSpot.y()));
+    link->setCursor(
+        QCursor(QPixmap(QStringLiteral(":/link-hand.png")), CfgDesign::linkHotSpotX, CfgDesign::linkHotSpotY));
     connect(link, &ClickLabel::clicked, this, &frmCfg::linkClick);
-    setUp(link, "lab_Href_MN", CfgDesign::link, kTextPoints);
+    setUp(link, "lab_Href_MN", CfgDesign::link, CfgDesign::textPoints);
 
     for (const OptionGroup group :
          {OptionGroup::MenKol, OptionGroup::TargetKol, OptionGroup::TargetType, OptionGroup::FixPause})
         chooseRecommended(group);
 
-    for (const Swatch& swatch : kSwatches) {
+    for (const SwatchRow& swatch : CfgDesign::swatches) {
         auto* label = new ClickLabel(this);
         label->setObjectName(QStringLiteral("labFon%1").arg(swatch.index));
         label->setFrameShape(QFrame::Box);
         label->setLineWidth(1);
         label->setAlignment(Qt::AlignCenter);
-        label->setFont(programFont(kButtonPoints, true));
+        label->setFont(programFont(CfgDesign::buttonPoints, true));
         paintBack(label, swatch.colour);
-        if (swatch.whiteMark) { // dark swatches; the others keep the system's window-text colour
+        if (swatch.whiteMark) {
             QPalette palette = label->palette();
             palette.setColor(QPalette::WindowText, Qt::white);
             label->setPalette(palette);
         }
         label->setText(swatch.index == 0 ? QStringLiteral("v") : QString());
-        place(label, {swatch.left, kSwatchTop, kSwatchSide, kSwatchSide});
+        place(label, {swatch.left, CfgDesign::swatchTop, CfgDesign::swatchSide, CfgDesign::swatchSide});
         connect(label, &ClickLabel::clicked, this, [this, index = swatch.index] { swatchClick(index); });
         m_swatches.at(size_t(swatch.index)) = label;
     }
@@ -433,19 +271,8 @@ void frmCfg::knStartClick()
         m_stand->move(frameGeometry().center() - m_stand->rect().center());
     }
     m_stand->prepareForShowing();
-    showStandModally();
-}
-
-void frmCfg::showStandModally()
-{
     // Returns when the stand window hides itself; meanwhile this window takes no input.
-    m_stand->setWindowModality(Qt::ApplicationModal);
-    QEventLoop loop;
-    connect(m_stand, &frmStend::hidden, &loop, &QEventLoop::quit);
-    m_stand->show();
-    m_stand->activateWindow();
-    if (m_stand->isVisible())
-        loop.exec();
+    m_stand->exec();
 }
 
 void frmCfg::knDefClick()
@@ -465,7 +292,7 @@ void frmCfg::swatchClick(int index)
     for (QLabel* swatch : m_swatches)
         swatch->clear();
     m_swatches.at(size_t(index))->setText(QStringLiteral("V"));
-    for (const Swatch& swatch : kSwatches)
+    for (const SwatchRow& swatch : CfgDesign::swatches)
         if (swatch.index == index)
             m_base.StandBackColor = swatch.colour;
 }

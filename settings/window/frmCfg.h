@@ -29,25 +29,7 @@ constexpr size_t kMostOptions = 5; // the target types
 class frmCfg : public QDialog {
     Q_OBJECT
 public:
-    static constexpr double kClientWidth = 11835; // twips
-    static constexpr double kClientHeight = 8520;
-
     frmCfg(Base& base, platform::Platform& platform, QWidget* parent = nullptr);
-
-    // Checks the lists and fields in order, storing each value that passes; false after
-    // telling the operator about the first that failed.
-    bool ApplySettings();
-
-    // Handlers, callable directly by tests.
-    void knStartClick();
-    void knDefClick();
-    void swatchClick(int index);
-    void exitClick();
-    void linkClick();
-    void optionChosen(OptionGroup group, int index);
-
-    // Created at the first OK and reused for the rest of the run.
-    frmStend* stand() const { return m_stand; }
 
 protected:
     bool event(QEvent* event) override;
@@ -63,13 +45,22 @@ private:
     void centreOnScreen();
     void load();
     void chooseRecommended(OptionGroup group);
-    void showStandModally();
+
+    // Checks the lists and fields in order, storing each value that passes; false after
+    // telling the operator about the first that failed.
+    bool ApplySettings();
+    void knStartClick();
+    void knDefClick();
+    void swatchClick(int index);
+    void exitClick();
+    void linkClick();
+    void optionChosen(OptionGroup group, int index);
 
     Base& m_base;
     platform::Platform& m_platform;
     double m_twipsPerPixel;
     QPixmap m_background;
-    frmStend* m_stand = nullptr;     // a child window: lives as long as this one
+    frmStend* m_stand = nullptr;     // created at the first OK, a child window: lives as long as this one
     bool m_centredWithFrame = false; // once, when the title bar's height is first known
 
     QFrame* m_fraMenKol = nullptr;

@@ -15,20 +15,20 @@ int DrawingSurface::toPixels(double twips) const
     return units::twipsToPixels(twips, m_twipsPerPixel);
 }
 
-void DrawingSurface::setBackColor(uint32_t bgr)
+void DrawingSurface::setBackColor(Bgr colour)
 {
-    m_backColor = bgr;
+    m_backColor = colour;
     clear();
 }
 
-void DrawingSurface::filledBox(int32_t x1, int32_t y1, int32_t x2, int32_t y2, uint32_t colour)
+void DrawingSurface::filledBox(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Bgr colour)
 {
     // Both corners go to pixel edges, so a box 2h twips wide covers 2h / (twips per pixel) pixels.
     const QRect box = QRect(QPoint(toPixels(x1), toPixels(y1)), QPoint(toPixels(x2), toPixels(y2))).normalized();
-    m_shapes.push_back(Box{{box.x(), box.y(), box.width() - 1, box.height() - 1}, colourFromBgr(colour)});
+    m_shapes.push_back(Box{{box.x(), box.y(), box.width() - 1, box.height() - 1}, qColour(colour)});
 }
 
-void DrawingSurface::ellipse(int32_t x, int32_t y, int32_t radiusAcross, int32_t radiusDown, uint32_t outline)
+void DrawingSurface::ellipse(int32_t x, int32_t y, int32_t radiusAcross, int32_t radiusDown, Bgr outline)
 {
     const double across = toPixels(radiusAcross);
     const double down = toPixels(radiusDown);
@@ -36,10 +36,10 @@ void DrawingSurface::ellipse(int32_t x, int32_t y, int32_t radiusAcross, int32_t
         return;
     std::optional<QColor> fill;
     if (m_fillStyle == FillStyle::Solid)
-        fill = colourFromBgr(m_fillColor);
+        fill = qColour(m_fillColor);
     // The 1-pixel outline is centred on the path: half a pixel in keeps the disc exactly 2r pixels across.
     m_shapes.push_back(
-        Ellipse{QPointF(toPixels(x), toPixels(y)), QSizeF(across - 0.5, down - 0.5), colourFromBgr(outline), fill});
+        Ellipse{QPointF(toPixels(x), toPixels(y)), QSizeF(across - 0.5, down - 0.5), qColour(outline), fill});
 }
 
 void DrawingSurface::paint(QPainter& painter) const
@@ -70,7 +70,7 @@ void DrawingSurface::paint(QPainter& painter) const
 QImage DrawingSurface::image() const
 {
     QImage picture(m_size, QImage::Format_RGB32);
-    picture.fill(colourFromBgr(m_backColor));
+    picture.fill(qColour(m_backColor));
     QPainter painter(&picture);
     paint(painter);
     return picture;

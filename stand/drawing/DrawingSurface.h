@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/Palette.h"
+
 #include <QColor>
 #include <QImage>
 #include <QPointF>
@@ -29,22 +31,22 @@ public:
     // Keeps what was drawn; new area shows the back colour.
     void resize(QSize pixels) { m_size = pixels; }
     QSize size() const { return m_size; }
-    // Clears everything drawn to the new colour (0x00BBGGRR).
-    void setBackColor(uint32_t bgr);
-    uint32_t backColor() const { return m_backColor; }
+    // Clears everything drawn to the new colour.
+    void setBackColor(Bgr colour);
+    Bgr backColor() const { return m_backColor; }
     void clear() { m_shapes.clear(); }
 
     // The box between two corners, border and interior in one colour, whatever the fill settings.
-    void filledBox(int32_t x1, int32_t y1, int32_t x2, int32_t y2, uint32_t colour);
+    void filledBox(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Bgr colour);
     // Radii across and down, so that it is round on the stand when the projection is not square;
     // the outline 1 pixel wide, the interior painted with the fill colour only while the fill
     // style is solid.
-    void ellipse(int32_t x, int32_t y, int32_t radiusAcross, int32_t radiusDown, uint32_t outline);
+    void ellipse(int32_t x, int32_t y, int32_t radiusAcross, int32_t radiusDown, Bgr outline);
 
     FillStyle fillStyle() const { return m_fillStyle; }
     void setFillStyle(FillStyle style) { m_fillStyle = style; }
-    uint32_t fillColor() const { return m_fillColor; }
-    void setFillColor(uint32_t bgr) { m_fillColor = bgr; }
+    Bgr fillColor() const { return m_fillColor; }
+    void setFillColor(Bgr colour) { m_fillColor = colour; }
 
     // Paints the shapes in the order drawn, over a background the caller has filled.
     void paint(QPainter& painter) const;
@@ -67,7 +69,7 @@ private:
     std::vector<std::variant<Box, Ellipse>> m_shapes;
     QSize m_size;
     double m_twipsPerPixel;
-    uint32_t m_backColor = 0;
+    Bgr m_backColor;
     FillStyle m_fillStyle = FillStyle::Transparent;
-    uint32_t m_fillColor = 0;
+    Bgr m_fillColor;
 };

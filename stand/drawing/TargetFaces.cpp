@@ -4,13 +4,13 @@
 #include "stand/TargetScale.h"
 #include "stand/drawing/DrawingSurface.h"
 
-using namespace face_colours;
+using namespace palette;
 namespace {
 
 struct BoxZone {
     int halfWidthCm;
     int halfHeightCm;
-    uint32_t colour;
+    Bgr colour;
 };
 
 // Outermost first: each zone paints over the middle of the one before it.
@@ -18,12 +18,12 @@ constexpr BoxZone kUnifightZones[] = {{16, 18, kBlack}, {12, 14, kWhite}, {8, 10
 
 struct RingZone {
     int radiusCm;
-    uint32_t colour;
+    Bgr colour;
 };
 
 constexpr RingZone kEuroZones[] = {{25, kRed}, {20, kWhite}, {15, kRed}, {10, kWhite}, {5, kBlack}};
 
-void box(DrawingSurface& surface, int32_t x, int32_t y, int32_t hx, int32_t hy, uint32_t colour)
+void box(DrawingSurface& surface, int32_t x, int32_t y, int32_t hx, int32_t hy, Bgr colour)
 {
     surface.filledBox(x - hx, y - hy, x + hx, y + hy, colour);
 }
@@ -46,7 +46,7 @@ public:
     SolidFill(const SolidFill&) = delete;
     SolidFill& operator=(const SolidFill&) = delete;
 
-    void zone(int32_t x, int32_t y, int32_t radiusAcross, int32_t radiusDown, uint32_t colour)
+    void zone(int32_t x, int32_t y, int32_t radiusAcross, int32_t radiusDown, Bgr colour)
     {
         m_surface.setFillColor(colour);
         m_surface.ellipse(x, y, radiusAcross, radiusDown, colour);
@@ -55,14 +55,30 @@ public:
 private:
     DrawingSurface& m_surface;
     FillStyle m_style;
-    uint32_t m_colour;
+    Bgr m_colour;
 };
 
 } // namespace
 
-uint32_t circleAndSquareColour(uint32_t standBackColor)
+Bgr circleAndSquareColour(Bgr standBackColor)
 {
-    return standBackColor == colours::kLightGrey ? kRed : kGreen;
+    return standBackColor == kLightGrey ? kRed : kGreen;
+}
+
+void drawFace(TargetCode kind, DrawingSurface& surface, const Base& base, int32_t x, int32_t y)
+{
+    switch (kind) {
+    case TargetCode::Unifight:
+        return Draw_Unifight(surface, base, x, y);
+    case TargetCode::Euro:
+        return Draw_Euro(surface, base, x, y);
+    case TargetCode::Krug:
+        return Draw_Krug(surface, base, x, y);
+    case TargetCode::Kvadrat:
+        return Draw_Kvadrat(surface, base, x, y);
+    case TargetCode::Random:
+        break;
+    }
 }
 
 void Draw_Unifight(DrawingSurface& surface, const Base& base, int32_t x, int32_t y)

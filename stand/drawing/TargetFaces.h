@@ -1,5 +1,8 @@
 #pragma once
 
+#include "settings/Base.h"
+#include "settings/Palette.h"
+
 #include <cstdint>
 
 struct Base;
@@ -13,12 +16,8 @@ void Draw_Euro(DrawingSurface& surface, const Base& base, int32_t x, int32_t y);
 void Draw_Krug(DrawingSurface& surface, const Base& base, int32_t x, int32_t y);
 void Draw_Kvadrat(DrawingSurface& surface, const Base& base, int32_t x, int32_t y);
 
-namespace face_colours {
-constexpr uint32_t kBlack = 0x000000;
-constexpr uint32_t kWhite = 0xFFFFFF;
-constexpr uint32_t kRed = 0x0000FF;
-constexpr uint32_t kGreen = 0x00FF00;
-} // namespace face_colours
+// The face of a series' kind; nothing for a kind that is no face.
+void drawFace(TargetCode kind, DrawingSurface& surface, const Base& base, int32_t x, int32_t y);
 
 // Red on the light-grey background, where green would be hard to see; green on every other.
-uint32_t circleAndSquareColour(uint32_t standBackColor);
+Bgr circleAndSquareColour(Bgr standBackColor);

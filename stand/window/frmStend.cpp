@@ -4,11 +4,12 @@
 #include "platform/Fonts.h"
 #include "platform/Platform.h"
 #include "platform/ScreenTwips.h"
-#include "platform/core/Units.h"
+#include "platform/TypedKey.h"
 #include "settings/Base.h"
 #include "stand/Calibration.h"
 #include "stand/drawing/Colour.h"
 #include "stand/drawing/TargetFaces.h"
+#include "stand/window/StandDesign.h"
 
 #include <QCloseEvent>
 #include <QHideEvent>
@@ -20,101 +21,38 @@
 #include <QWindow>
 
 #include <algorithm>
-#include <limits>
 
 namespace {
 
-constexpr uint32_t kYellow = 0x00FFFF;
-constexpr uint32_t kTimerOlive = 0x00C0C0; // 192, 192, 0
-constexpr uint32_t kLightCyan = 0xFFFF80;  // 128, 255, 255
-constexpr uint32_t kWhite = 0xFFFFFF;
-constexpr uint32_t kGreen = 0x00FF00;
-constexpr int kLinePixels = 2;
-constexpr uint32_t kBlack = 0x000000;
-constexpr uint32_t kLightBorder = 0xF0F0F0; // 240, 240, 240
-
 const QString kStopQuestion = QStringLiteral("Прекратить отображение мишеней?");
 
-struct ButtonRow {
-    QPushButton* frmStend::*member;
-    const char* name;
-    const char* caption;
-    TwipsRect rect;
-};
-
-struct LabelRow {
-    QLabel* frmStend::*member;
-    const char* name;
-    const char* caption;
-    TwipsRect rect;
-    double pointSize;
-    uint32_t colour;
-    Qt::Alignment alignment;
-    bool clickable;
-};
-
-struct LineRow {
-    LineId id;
-    uint32_t colour;
-    LineEnds ends;
-};
-
-constexpr double kButtonPoints = 12;
+void setInk(QLabel* label, Bgr colour)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, qColour(colour));
+    label->setPalette(palette);
+}
 
 } // namespace
 
-// The design of the window, in its control order; positions in twips.
-// clang-format off
-struct StandDesign {
-    static constexpr ButtonRow buttons[] = {
-        {&frmStend::m_knStopKalibr, "knStopKalibr", "Завершить калибровку", {720, 4560, 3615, 615}},
-        {&frmStend::m_knKalibrovka, "knKalibrovka", "Калибровка", {720, 3840, 1695, 615}},
-        {&frmStend::m_knGo, "knGo", "Вперёд!", {720, 3000, 1695, 615}},
-    };
-    static constexpr LabelRow labels[] = {
-        {&frmStend::m_labExit0, "LabExit0", "Х", {0, 0, 255, 360}, 9.75, kYellow, Qt::AlignLeft | Qt::AlignTop, true},
-        {&frmStend::m_labExit1, "LabExit1", "Х", {1080, 0, 255, 345}, 9.75, kYellow, Qt::AlignRight | Qt::AlignTop, true},
-        {&frmStend::m_labMsg, "LabMSG", "Зафиксируйте результаты и нажмите пробел", {2100, 0, 7300, 360}, 13.5, kYellow,
-         Qt::AlignHCenter | Qt::AlignTop, false},
-        {&frmStend::m_labTimer, "labTimer", "", {1440, 1200, 1815, 615}, 18, kTimerOlive, Qt::AlignHCenter | Qt::AlignTop,
-         false},
-    };
-    static constexpr LineRow lines[] = {
-        {LineId::MenBorder2, kLightCyan, {480, 720, 480, 4560}},
-        {LineId::kalibr_H, kWhite, {6480, 360, 6480, 5360}},
-        {LineId::Kalibr_W, kWhite, {3120, 3240, 8120, 3240}},
-        {LineId::BorderRight, kGreen, {3000, 720, 3000, 2520}},
-        {LineId::BorderLeft, kGreen, {2880, 720, 2880, 2520}},
-        {LineId::BorderBottom, kGreen, {2880, 600, 6000, 600}},
-        {LineId::BorderTop, kGreen, {2880, 480, 6000, 480}},
-        {LineId::MenBorder, kLightCyan, {360, 720, 360, 4560}},
-    };
-};
-// clang-format on
-
 frmStend::frmStend(Base& base, platform::Platform& platform, QWidget* owner)
-    : QWidget(owner, Qt::Window | Qt::FramelessWindowHint)
+    : QDialog(owner, Qt::Window | Qt::FramelessWindowHint)
     , m_base(base)
     , m_platform(platform)
     , m_surface(units::twipsPerPixel(this))
-    , m_cycle(base, *this)
+    , m_show(base, platform.random(), *this)
 {
     setWindowTitle(QStringLiteral(" Quorrin"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     m_tik.setTimerType(Qt::PreciseTimer);
+    m_tik.setInterval(kTickMs);
     // Queued, so that the timer's own activation has finished when the tick runs: a box
-    // opened by the tick then keeps receiving ticks in its event loop. A tick still queued
-    // when the timer was stopped is dropped.
+    // opened by the tick then keeps receiving ticks in its event loop.
     connect(
-        &m_tik, &QTimer::timeout, this,
-        [this] {
-            if (m_tik.isActive())
-                m_cycle.tick();
-        },
-        Qt::QueuedConnection);
+        &m_tik, &QTimer::timeout, this, [this] { m_show.tick(); }, Qt::QueuedConnection);
     createControls();
-    resize(m_surface.toPixels(kDesignWidth), m_surface.toPixels(kDesignHeight));
+    resize(m_surface.toPixels(StandDesign::width), m_surface.toPixels(StandDesign::height));
     m_surface.resize(size());
     // A screen of another logical dpi has another number of twips to the pixel.
     create();
@@ -126,18 +64,12 @@ frmStend::frmStend(Base& base, platform::Platform& platform, QWidget* owner)
     m_labMsg->hide();
 }
 
-// Unloading: the timer stops first.
-frmStend::~frmStend()
-{
-    m_tik.stop();
-}
-
 void frmStend::createControls()
 {
     for (const ButtonRow& row : StandDesign::buttons) {
         auto* button = new QPushButton(QString::fromUtf8(row.caption), this);
         button->setObjectName(QLatin1String(row.name));
-        button->setFont(programFont(kButtonPoints, true));
+        button->setFont(programFont(StandDesign::buttonPoints, true));
         button->setAutoDefault(true); // Enter presses the button that has the focus
         this->*row.member = button;
         place(button, row.rect);
@@ -148,9 +80,7 @@ void frmStend::createControls()
         label->setText(QString::fromUtf8(row.caption));
         label->setFont(programFont(row.pointSize, true));
         label->setAlignment(row.alignment);
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, colourFromBgr(row.colour));
-        label->setPalette(palette);
+        setInk(label, row.colour);
         if (!row.clickable) {
             label->setAttribute(Qt::WA_TransparentForMouseEvents);
             label->lower();
@@ -164,7 +94,7 @@ void frmStend::createControls()
     connect(m_knGo, &QPushButton::clicked, this, &frmStend::knGoClick);
     connect(m_knKalibrovka, &QPushButton::clicked, this, &frmStend::knKalibrovkaClick);
     for (QLabel* mark : {m_labExit0, m_labExit1})
-        connect(static_cast<ClickLabel*>(mark), &ClickLabel::clicked, this, &frmStend::closeMarkClick);
+        connect(static_cast<ClickLabel*>(mark), &ClickLabel::clicked, this, [this] { m_show.closeMarkClicked(); });
 
     setTabOrder(m_knGo, m_knKalibrovka);
     setTabOrder(m_knKalibrovka, m_knStopKalibr);
@@ -172,19 +102,17 @@ void frmStend::createControls()
 
 void frmStend::prepareForShowing()
 {
-    for (LineId id : {LineId::BorderTop, LineId::BorderBottom, LineId::BorderLeft, LineId::BorderRight})
-        line(id).visible = false;
+    for (StandLine& l : m_lines)
+        l.visible = false;
     setBackColor(m_base.StandBackColor);
     recolourForBackground(); // the close marks must stand out from the new background before a show too
     m_knGo->show();
     m_knKalibrovka->setText(QStringLiteral("Калибровка"));
     m_knKalibrovka->show();
     m_knStopKalibr->hide();
-    for (LineId id : {LineId::MenBorder, LineId::MenBorder2, LineId::kalibr_H, LineId::Kalibr_W})
-        line(id).visible = false;
     m_labMsg->hide();
     m_labTimer->show();
-    m_lanes.ZonaH0 = laneTop(twipsHeight(), m_base.TopMargin);
+    layOutLanes(); // the strip above the lanes, which drags the window, for the new margin
     clearDrawing();
     m_knGo->setFocus();
 }
@@ -229,7 +157,7 @@ void frmStend::followScreen()
 
 void frmStend::resizeEvent(QResizeEvent* event)
 {
-    QWidget::resizeEvent(event);
+    QDialog::resizeEvent(event);
     m_surface.resize(size());
     layOutControls();
     layOutLanes();
@@ -253,8 +181,7 @@ void frmStend::layOutControls()
 // the buttons, after a show's end the window keeps what it showed.
 void frmStend::layOutLanes()
 {
-    const Lanes lanes = layoutLanes(twipsWidth(), twipsHeight(), m_base);
-    m_lanes = lanes;
+    const Lanes& lanes = m_show.layOut(twipsWidth(), twipsHeight());
     for (auto [id, ends] :
          {std::pair{LineId::BorderLeft, lanes.BorderLeft}, std::pair{LineId::BorderRight, lanes.BorderRight},
           std::pair{LineId::BorderTop, lanes.BorderTop}, std::pair{LineId::BorderBottom, lanes.BorderBottom}})
@@ -276,13 +203,13 @@ void frmStend::PrepZona()
     layOutLanes();
     for (LineId id : {LineId::BorderLeft, LineId::BorderRight, LineId::BorderTop, LineId::BorderBottom})
         line(id).visible = true;
-    line(LineId::MenBorder).visible = m_lanes.separatorsShown;
-    line(LineId::MenBorder2).visible = m_lanes.separatorsShown;
+    line(LineId::MenBorder).visible = m_show.lanes().separatorsShown;
+    line(LineId::MenBorder2).visible = m_show.lanes().separatorsShown;
 }
 
-void frmStend::setBackColor(uint32_t bgr)
+void frmStend::setBackColor(Bgr colour)
 {
-    m_surface.setBackColor(bgr);
+    m_surface.setBackColor(colour);
     update();
 }
 
@@ -295,12 +222,12 @@ void frmStend::clearDrawing()
 void frmStend::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), colourFromBgr(m_surface.backColor()));
+    painter.fillRect(rect(), qColour(m_surface.backColor()));
     m_surface.paint(painter);
     for (const StandLine& l : m_lines) {
         if (!l.visible)
             continue;
-        painter.setPen(QPen(colourFromBgr(l.colour), kLinePixels, Qt::SolidLine, Qt::FlatCap));
+        painter.setPen(QPen(qColour(l.colour), StandDesign::linePixels, Qt::SolidLine, Qt::FlatCap));
         painter.drawLine(QPointF(m_surface.toPixels(l.ends.x1), m_surface.toPixels(l.ends.y1)),
                          QPointF(m_surface.toPixels(l.ends.x2), m_surface.toPixels(l.ends.y2)));
     }
@@ -314,74 +241,23 @@ void frmStend::closeEvent(QCloseEvent* event)
 
 void frmStend::hideEvent(QHideEvent* event)
 {
-    QWidget::hideEvent(event);
-    if (event->spontaneous())
-        return;
-    m_idlePointer.stop();
-    emit hidden();
+    QDialog::hideEvent(event);
+    if (!event->spontaneous())
+        m_idlePointer.stop();
 }
 
-bool frmStend::PrepForm()
+void frmStend::drawSeries(const Series& series)
 {
-    if (const CalibrationFault fault = checkCalibration(m_base); fault != CalibrationFault::None) {
-        m_platform.messageBox(this, calibrationFaultMessage(fault), platform::Buttons::Ok, platform::Icon::Error,
-                              platform::Answer::Ok);
-        hide();
-        return false;
-    }
-    const LineEnds& across = line(LineId::Kalibr_W).ends;
-    const LineEnds& down = line(LineId::kalibr_H).ends;
-    computeScale(m_base, across.x2 - across.x1, down.y2 - down.y1);
-    m_sizes = targetSizes(m_base);
-    return true;
-}
-
-bool frmStend::PlaceTargets()
-{
-    const PlacementField field{
-        m_base.PlayerCount, m_base.TargetsPerPlayer, m_base.TargetType, m_lanes, m_sizes, m_spans};
-    if (placeTargets(field, m_platform.random(), m_series))
-        return true;
-    m_platform.messageBox(this, placementFailureMessage(), platform::Buttons::Ok, platform::Icon::Error,
-                          platform::Answer::Ok);
-    m_tik.stop();
-    hide();
-    return false;
-}
-
-void frmStend::ShowTekTarget()
-{
-    void (*draw)(DrawingSurface&, const Base&, int32_t, int32_t) = nullptr;
-    switch (m_series.TekTargetType) {
-    case TargetCode::Unifight:
-        draw = Draw_Unifight;
-        break;
-    case TargetCode::Euro:
-        draw = Draw_Euro;
-        break;
-    case TargetCode::Krug:
-        draw = Draw_Krug;
-        break;
-    case TargetCode::Kvadrat:
-        draw = Draw_Kvadrat;
-        break;
-    case TargetCode::Random:
-        return;
-    }
     // Player by player within each target: 1-1, 2-1, 1-2, 2-2, 1-3, 2-3.
-    const int targets = m_base.TargetsPerPlayer > 2 ? 3 : m_base.TargetsPerPlayer > 1 ? 2 : 1;
-    const int players = m_base.PlayerCount == 2 ? 2 : 1;
-    for (int target = 0; target < targets; ++target)
-        for (int player = 0; player < players; ++player)
-            draw(m_surface, m_base, m_series.Men[player][target].x, m_series.Men[player][target].y);
+    for (int target = 0; target < series.targetsEach; ++target)
+        for (int player = 0; player < series.players; ++player)
+            drawFace(series.TekTargetType, m_surface, m_base, series.Men[player][target].x,
+                     series.Men[player][target].y);
     update();
 }
 
 void frmStend::knGoClick()
 {
-    m_tik.setInterval(kTickMs);
-    m_platform.random().seedFromClock();
-    m_tik.stop();
     line(LineId::MenBorder).visible = m_base.PlayerCount == 2;
     m_knGo->hide();
     m_knKalibrovka->hide();
@@ -390,15 +266,12 @@ void frmStend::knGoClick()
     // projected onto the board. Later showings keep the state.
     showFullScreen();
     m_idlePointer.start();
-    if (!PrepForm()) {
-        hide();
+    const LineEnds& across = line(LineId::Kalibr_W).ends;
+    const LineEnds& down = line(LineId::kalibr_H).ends;
+    if (!m_show.start(across.x2 - across.x1, down.y2 - down.y1, twipsWidth(), twipsHeight()))
         return;
-    }
     recolourForBackground();
     PrepZona();
-    m_spans = targetSpans(m_base, m_sizes);
-    m_cycle.start();
-    m_tik.start();
 }
 
 void frmStend::knKalibrovkaClick()
@@ -418,20 +291,15 @@ void frmStend::knKalibrovkaClick()
 
 void frmStend::recolourForBackground()
 {
-    const bool lightBackground =
-        m_base.StandBackColor == colours::kLightGrey || m_base.StandBackColor == colours::kGrey192;
-    const uint32_t separators = lightBackground ? kBlack : kLightCyan;
-    const uint32_t borders = lightBackground ? kBlack : kLightBorder;
-    const uint32_t texts = lightBackground ? kBlack : kYellow;
-    line(LineId::MenBorder).colour = separators;
-    line(LineId::MenBorder2).colour = separators;
+    const auto& light = StandDesign::lightBackgrounds;
+    const bool onLight = std::find(std::begin(light), std::end(light), m_base.StandBackColor) != std::end(light);
+    const StandDesign::Ink ink = onLight ? StandDesign::onLight : StandDesign::onDark;
+    line(LineId::MenBorder).colour = ink.separators;
+    line(LineId::MenBorder2).colour = ink.separators;
     for (LineId id : {LineId::BorderTop, LineId::BorderBottom, LineId::BorderLeft, LineId::BorderRight})
-        line(id).colour = borders;
-    for (QLabel* label : {m_labMsg, m_labTimer, m_labExit0, m_labExit1}) {
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, colourFromBgr(texts));
-        label->setPalette(palette);
-    }
+        line(id).colour = ink.borders;
+    for (QLabel* label : {m_labMsg, m_labTimer, m_labExit0, m_labExit1})
+        setInk(label, ink.texts);
     update();
 }
 
@@ -441,49 +309,18 @@ bool frmStend::askToStop()
                                  platform::Answer::No) == platform::Answer::Yes;
 }
 
-void frmStend::keyTyped(int16_t characterCode)
+void frmStend::setTicking(bool ticking)
 {
-    m_cycle.keyTyped(characterCode);
-    if (characterCode != kEscapeKey)
-        return;
-    const bool wasTicking = m_tik.isActive();
-    m_tik.stop();
-    if (askToStop())
-        hide();
-    else if (wasTicking)
+    if (ticking)
         m_tik.start();
-}
-
-void frmStend::closeMarkClick()
-{
-    // The timer runs on while the question is open.
-    if (askToStop()) {
+    else
         m_tik.stop();
-        hide();
-    }
 }
 
 void frmStend::keyPressEvent(QKeyEvent* event)
 {
-    int code = 0;
-    switch (event->key()) {
-    case Qt::Key_Escape:
-        code = kEscapeKey;
-        break;
-    case Qt::Key_Space:
-        code = kSpaceKey;
-        break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        code = '\r';
-        break;
-    default:
-        if (!event->text().isEmpty())
-            code = event->text().at(0).unicode();
-    }
-    // Keys without a character (arrows, function keys) are not typed keys.
-    if (code > 0 && code <= std::numeric_limits<int16_t>::max())
-        keyTyped(int16_t(code));
+    if (const int16_t code = typedCharacter(*event); code > 0)
+        m_show.keyTyped(code);
     event->accept();
 }
 
@@ -491,7 +328,7 @@ void frmStend::mousePressEvent(QMouseEvent* event)
 {
     // The strip above the lanes acts as the window's title bar; filling the screen, the window has nowhere to go.
     const bool fillsScreen = windowState() & Qt::WindowFullScreen;
-    if (!fillsScreen && units::pixelsToTwips(event->position().y(), m_surface.twipsPerPixel()) < m_lanes.ZonaH0)
+    if (!fillsScreen && units::pixelsToTwips(event->position().y(), m_surface.twipsPerPixel()) < m_show.lanes().ZonaH0)
         m_platform.startWindowDrag(this, event->position().toPoint());
     event->accept();
 }
@@ -504,6 +341,11 @@ void frmStend::beep()
 void frmStend::setTimerCaption(const QString& caption)
 {
     m_labTimer->setText(caption);
+}
+
+void frmStend::tellError(const QString& text)
+{
+    m_platform.messageBox(this, text, platform::Buttons::Ok, platform::Icon::Error, platform::Answer::Ok);
 }
 
 void frmStend::inform(const QString& text)
