@@ -13,6 +13,7 @@ public:
         return defaultButton;
     }
     void beep(int, int) override {}
+    void prepareBeep() override {}
     void openWebPage(const QString&) override {}
     void startWindowDrag(QWidget*, QPoint) override {}
     void endProgram() override {}

@@ -24,6 +24,8 @@ public:
                               Answer defaultButton) = 0;
     // Must return at once: the show's tick calls it.
     virtual void beep(int frequencyHz, int durationMs) = 0;
+    // When a show starts, before its first tick: whatever the beep needs and takes time to get ready.
+    virtual void prepareBeep() = 0;
     // Failures are ignored.
     virtual void openWebPage(const QString& address) = 0;
     // Lets the system move the window as if dragged by its title bar; call from a mouse press, with its

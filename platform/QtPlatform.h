@@ -16,6 +16,7 @@ public:
     ~QtPlatform() override;
     Answer messageBox(QWidget* owner, const QString& prompt, Buttons buttons, Icon icon, Answer defaultButton) override;
     void beep(int frequencyHz, int durationMs) override;
+    void prepareBeep() override;
     void openWebPage(const QString& address) override;
     void startWindowDrag(QWidget* window, QPoint pressInWindow) override;
     void endProgram() override;

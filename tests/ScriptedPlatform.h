@@ -30,6 +30,7 @@ class ScriptedPlatform final : public Platform {
 public:
     Answer messageBox(QWidget* owner, const QString& prompt, Buttons buttons, Icon icon, Answer defaultButton) override;
     void beep(int frequencyHz, int durationMs) override { beeps.push_back({frequencyHz, durationMs}); }
+    void prepareBeep() override { ++beepPreparations; }
     void openWebPage(const QString&) override {}
     void startWindowDrag(QWidget*, QPoint pressInWindow) override { drags.push_back(pressInWindow); }
     void endProgram() override { ++programEnds; }
@@ -41,6 +42,7 @@ public:
     QList<ShownBox> boxes;
     std::vector<Beep> beeps;
     QList<QPoint> drags;
+    int beepPreparations = 0;
     int programEnds = 0;
     ScriptedRandom randomNumbers;
 };

@@ -43,6 +43,7 @@ class TestEndurance : public QObject, Platform, RandomSource {
         return leaving ? Answer::Yes : Answer(1 + dice.bounded(2));
     }
     void beep(int, int) override {}
+    void prepareBeep() override {}
     void openWebPage(const QString&) override {}
     void startWindowDrag(QWidget*, QPoint) override {}
     void endProgram() override {}

@@ -1,4 +1,5 @@
 #include "platform/QtPlatform.h"
+#include "platform/core/SineTone.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -65,6 +66,34 @@ private slots:
         QTEST(seen.icon, "shownIcon");
         QTEST(seen.defaultButton, "shownDefault");
         QVERIFY2(seen.width >= seen.titleNeeds, qPrintable(QString("%1 < %2").arg(seen.width).arg(seen.titleNeeds)));
+    }
+
+    void beepTone_data()
+    {
+        QTest::addColumn<int>("hz");
+        QTest::addColumn<int>("ms");
+        QTest::newRow("the beep: 500 Hz for 300 ms") << 500 << 300;
+        QTest::newRow("a short high tone") << 2000 << 20;
+    }
+    // 16-bit mono at 44.1 kHz, half the full swing, faded in and out over 5 ms (220 samples).
+    void beepTone()
+    {
+        QFETCH(int, hz);
+        QFETCH(int, ms);
+        const QByteArray bytes = sineTone(hz, ms);
+        const auto* samples = reinterpret_cast<const int16_t*>(bytes.constData());
+        const qsizetype count = bytes.size() / 2;
+        QCOMPARE(count, 44100 * ms / 1000);
+        int crossings = 0;
+        int peak = 0;
+        for (qsizetype i = 0; i < count; ++i) {
+            const int faded = int(16384 * std::min({1.0, i / 220.0, (count - 1 - i) / 220.0}));
+            QVERIFY2(std::abs(samples[i]) <= faded, qPrintable(QString::number(i)));
+            peak = std::max(peak, std::abs(int(samples[i])));
+            crossings += i > 0 && (samples[i - 1] < 0) != (samples[i] < 0);
+        }
+        QVERIFY(peak > 16000);
+        QVERIFY2(std::abs(crossings - 2 * hz * ms / 1000) <= 2, qPrintable(QString::number(crossings)));
     }
 };
 

@@ -124,6 +124,7 @@ private slots:
         QCOMPARE(s.probe.tik().interval(), 1000);
         QVERIFY(s.probe.tik().isActive());
         QCOMPARE(s.p.randomNumbers.seeds, 1);
+        QCOMPARE(s.p.beepPreparations, 1);
         QVERIFY(s.w.windowState() & Qt::WindowFullScreen);
         QTRY_COMPARE(s.w.geometry(), s.w.screen()->geometry());
         QCOMPARE(s.probe.lanes().ZonaW, s.w.screen()->geometry().width() * 15 / 2);

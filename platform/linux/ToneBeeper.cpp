@@ -1,5 +1,5 @@
 #include "platform/linux/ToneBeeper.h"
-#include "platform/linux/SineTone.h"
+#include "platform/core/SineTone.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>
@@ -12,7 +12,6 @@ namespace platform {
 
 namespace {
 
-constexpr int kSampleRate = 44100; // as sineTone() makes them
 // The sink reports idle when it has taken the data, not when it has played it.
 constexpr int kKeepAliveMs = 500;
 
@@ -37,27 +36,28 @@ void ToneBeeper::release()
     delete m_buffer;
 }
 
-bool ToneBeeper::play(int frequencyHz, int durationMs)
+bool ToneBeeper::play(const QByteArray& samples)
 {
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull() || frequencyHz <= 0 || durationMs <= 0)
+    if (device.isNull())
         return false;
 
     QAudioFormat format;
-    format.setSampleRate(kSampleRate);
+    format.setSampleRate(kToneSampleRate);
     format.setChannelCount(1);
     format.setSampleFormat(QAudioFormat::Int16);
     if (!device.isFormatSupported(format))
         return false;
 
     release();
-    m_samples = sineTone(frequencyHz, durationMs);
+    m_samples = samples;
     m_buffer = new QBuffer(&m_samples, this);
     m_buffer->open(QIODevice::ReadOnly);
     m_sink = new QAudioSink(device, format, this);
     m_sink->start(m_buffer);
 
     QPointer<QAudioSink> sink = m_sink;
+    const int durationMs = int(samples.size() / qsizetype(sizeof(int16_t)) * 1000 / kToneSampleRate);
     QTimer::singleShot(durationMs + kKeepAliveMs, this, [this, sink] {
         if (sink && sink == m_sink)
             release();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/linux/TonePlayer.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QPointer>
@@ -9,16 +11,17 @@ class QBuffer;
 
 namespace platform {
 
-// Plays a generated sine tone through the default sound device without waiting for it.
-// With no sound device it does nothing.
-class ToneBeeper : public QObject {
+// Plays samples through the default sound device without waiting for them. With no sound device
+// it does nothing. The whole of the tone module, loaded by QtPlatform.
+class ToneBeeper : public QObject, public TonePlayer {
     Q_OBJECT
+    Q_PLUGIN_METADATA(IID QUORRIN_TONE_PLAYER_IID)
+    Q_INTERFACES(platform::TonePlayer)
 public:
     explicit ToneBeeper(QObject* parent = nullptr);
     ~ToneBeeper() override;
 
-    // False when no sound device could take the tone.
-    bool play(int frequencyHz, int durationMs);
+    bool play(const QByteArray& samples) override;
 
 private:
     void release();

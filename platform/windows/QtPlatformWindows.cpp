@@ -21,6 +21,9 @@ void QtPlatform::beep(int frequencyHz, int durationMs)
     std::thread([frequencyHz, durationMs] { ::Beep(DWORD(frequencyHz), DWORD(durationMs)); }).detach();
 }
 
+// The system's Beep needs nothing loaded.
+void QtPlatform::prepareBeep() {}
+
 void QtPlatform::openWebPage(const QString& address)
 {
     ::ShellExecuteW(nullptr, L"open", reinterpret_cast<LPCWSTR>(address.utf16()), nullptr, nullptr, SW_SHOWNORMAL);

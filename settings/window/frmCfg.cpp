@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QIcon>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
@@ -29,6 +30,15 @@
 #include <vector>
 
 namespace {
+
+// Our pictures are PNGs: Qt's own reader takes them at once, where a reader left to guess the format would
+// first load every image plugin, and libjpeg with them, to ask each whether it reads PNG.
+QPixmap picture(const QString& path)
+{
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
 
 const QString kExitQuestion = QStringLiteral("Закрыть программу?");
 
@@ -65,10 +75,10 @@ frmCfg::frmCfg(Base& base, platform::Platform& platform, QWidget* parent)
     , m_base(base)
     , m_platform(platform)
     , m_twipsPerPixel(units::twipsPerPixel(this))
-    , m_background(QStringLiteral(":/background.png"))
+    , m_background(picture(QStringLiteral(":/background.png")))
 {
     setWindowTitle(QStringLiteral(" Quorrin: настройка параметров отображения мишеней на стенде"));
-    setWindowIcon(QIcon(QStringLiteral(":/quorrin-icon.png")));
+    setWindowIcon(QIcon(picture(QStringLiteral(":/quorrin-icon.png"))));
     const auto toPixels = [this](double twips) {
         return units::twipsToPixels(twips, m_twipsPerPixel);
     };
@@ -172,7 +182,7 @@ void frmCfg::createControls()
     auto* link = new ClickLabel(this);
     link->setToolTip(QStringLiteral(" Открыть сайт "));
     link->setCursor(
-        QCursor(QPixmap(QStringLiteral(":/link-hand.png")), CfgDesign::linkHotSpotX, CfgDesign::linkHotSpotY));
+        QCursor(picture(QStringLiteral(":/link-hand.png")), CfgDesign::linkHotSpotX, CfgDesign::linkHotSpotY));
     connect(link, &ClickLabel::clicked, this, &frmCfg::linkClick);
     setUp(link, "lab_Href_MN", CfgDesign::link, CfgDesign::textPoints);
 

@@ -266,6 +266,7 @@ void frmStend::knGoClick()
     // projected onto the board. Later showings keep the state.
     showFullScreen();
     m_idlePointer.start();
+    m_platform.prepareBeep(); // may take a while, so before the show's first second begins
     const LineEnds& across = line(LineId::Kalibr_W).ends;
     const LineEnds& down = line(LineId::kalibr_H).ends;
     if (!m_show.start(across.x2 - across.x1, down.y2 - down.y1, twipsWidth(), twipsHeight()))
