@@ -12,7 +12,7 @@ struct Seen {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QString defaultButton;
     int width = 0;
-    int titleNeeds = 0; // the title in the bold title-bar font, beside an icon and three buttons
+    int titleNeeds = 0; // the title in the bold title-bar font, beside an icon, three buttons and their gaps
 };
 
 // The real platform's message boxes, answered by a key as the operator would.
@@ -57,7 +57,7 @@ private slots:
             titleFont.setBold(true);
             seen = {box->windowTitle(), box->icon(), box->defaultButton()->text(), box->width(),
                     QFontMetrics(titleFont).horizontalAdvance(box->windowTitle()) +
-                        4 * box->style()->pixelMetric(QStyle::PM_TitleBarHeight)};
+                        5 * box->style()->pixelMetric(QStyle::PM_TitleBarHeight)};
             QTest::keyClick(box, Qt::Key(key));
         });
         QTEST(platform.messageBox(&owner, QStringLiteral("Закрыть программу?"), buttons, icon, defaultButton),
