@@ -4,7 +4,7 @@
 
 // A colour as the settings hold it: 0x00BBGGRR, red in the low byte.
 struct Bgr {
-    uint32_t value = 0;
+    uint32_t value{};
 
     constexpr int red() const { return int(value & 0xFF); }
     constexpr int green() const { return int(value >> 8 & 0xFF); }

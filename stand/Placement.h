@@ -14,8 +14,8 @@ class RandomSource;
 }
 
 struct Centre {
-    int32_t x = 0;
-    int32_t y = 0;
+    int32_t x{};
+    int32_t y{};
     bool operator==(const Centre&) const = default;
 };
 
@@ -26,15 +26,15 @@ using Centres = std::array<std::array<Centre, 3>, 2>;
 // One series: its kind, how many targets each of how many players has, and where each stands.
 struct Series {
     TargetCode TekTargetType = TargetCode::Unifight;
-    int players = 0;
-    int targetsEach = 0;
+    int players{};
+    int targetsEach{};
     Centres Men{};
 };
 
 // What the placement reads: the settings, the lanes, and the reserved sizes.
 struct PlacementField {
-    int32_t PlayerCount = 0;
-    int32_t TargetsPerPlayer = 0;
+    int32_t PlayerCount{};
+    int32_t TargetsPerPlayer{};
     TargetCode TargetType = TargetCode::Unifight;
     Lanes lanes;
     TargetSizes sizes;

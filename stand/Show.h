@@ -80,5 +80,5 @@ private:
     Lanes m_lanes;
     Series m_series;
     ShowCycle m_cycle;
-    bool m_running = false;
+    bool m_running{};
 };

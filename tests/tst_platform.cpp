@@ -1,4 +1,5 @@
 #include "platform/QtPlatform.h"
+#include "platform/TypedKey.h"
 #include "platform/core/SineTone.h"
 
 #include <QtTest>
@@ -66,6 +67,28 @@ private slots:
         QTEST(seen.icon, "shownIcon");
         QTEST(seen.defaultButton, "shownDefault");
         QVERIFY2(seen.width >= seen.titleNeeds, qPrintable(QString("%1 < %2").arg(seen.width).arg(seen.titleNeeds)));
+    }
+
+    void typedKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("code");
+        QTest::newRow("Esc") << int(Qt::Key_Escape) << "" << 27;
+        QTest::newRow("Space") << int(Qt::Key_Space) << "" << 32;
+        QTest::newRow("Enter") << int(Qt::Key_Enter) << "" << 13;
+        QTest::newRow("Return") << int(Qt::Key_Return) << "" << 13;
+        QTest::newRow("a letter") << int(Qt::Key_A) << "ы" << 1099;
+        QTest::newRow("the highest 16-bit code") << 0 << "\u7fff" << 32767;
+        QTest::newRow("beyond 16 bits") << 0 << "\u8000" << 0;
+        QTest::newRow("no character: F1") << int(Qt::Key_F1) << "" << 0;
+    }
+    // The character code a key types, as the stand's key handling takes it.
+    void typedKeys()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, text);
+        QTEST(int(typedCharacter(QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, text))), "code");
     }
 
     void beepTone_data()

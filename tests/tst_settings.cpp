@@ -249,8 +249,11 @@ private slots:
         }
     }
 
-    void exitAsksBeforeEnding()
+    // "Выход" asks before it ends the program, the close box does not; the link opens the maker's page.
+    void exitAndLink()
     {
+        QTest::mouseClick(child("lab_Href_MN"), Qt::LeftButton);
+        QCOMPARE(m_platform.pages, QStringList{"https://quorrin.example.org"});
         m_platform.answers = {Answer::No, Answer::Yes};
         QTest::keyClick(m_cfg, Qt::Key_Escape); // presses "Выход"
         QCOMPARE(m_platform.programEnds, 0);

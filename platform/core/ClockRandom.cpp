@@ -14,13 +14,11 @@ uint64_t splitMix64(uint64_t& x)
     return z ^ (z >> 31);
 }
 
-constexpr uint64_t kFirstRunSeed = 0x51A7E5EEDULL;
-
 } // namespace
 
 ClockRandom::ClockRandom()
 {
-    seed(kFirstRunSeed);
+    seedFromClock();
 }
 
 void ClockRandom::seed(uint64_t value)

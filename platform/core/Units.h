@@ -7,7 +7,7 @@
 
 // A control's place: left, top, width, height in twips.
 struct TwipsRect {
-    double left = 0, top = 0, width = 0, height = 0;
+    double left{}, top{}, width{}, height{};
     bool operator==(const TwipsRect&) const = default;
 };
 

@@ -60,8 +60,8 @@ private:
     platform::Platform& m_platform;
     double m_twipsPerPixel;
     QPixmap m_background;
-    frmStend* m_stand = nullptr;     // created at the first OK, a child window: lives as long as this one
-    bool m_centredWithFrame = false; // once, when the title bar's height is first known
+    frmStend* m_stand = nullptr; // created at the first OK, a child window: lives as long as this one
+    bool m_centredWithFrame{};   // once, when the title bar's height is first known
 
     QFrame* m_fraMenKol = nullptr;
     QFrame* m_fraTargetKol = nullptr;

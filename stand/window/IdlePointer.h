@@ -22,7 +22,7 @@ public:
     void idleElapsed();
 
     bool hidden() const { return m_hidden; }
-    const QTimer& idleTimer() const { return m_idle; }
+    QTimer& idleTimer() { return m_idle; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -32,6 +32,6 @@ private:
 
     QWidget* m_window;
     QTimer m_idle;
-    bool m_watching = false;
-    bool m_hidden = false;
+    bool m_watching{};
+    bool m_hidden{};
 };
