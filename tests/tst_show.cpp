@@ -49,6 +49,7 @@ private slots:
         s.w.prepareForShowing();
         s.w.show();
         s.w.resize(1920, 1080);
+        QCOMPARE(s.w.windowTitle(), QStringLiteral(" Quorrin"));
         QCOMPARE(s.control("knGo")->x(), 904); // (28800 - 1695) / 2 twips
         QCOMPARE(s.control("knGo")->y(), 520); // (16200 - 615) / 2 twips
         QCOMPARE(s.pixel(959, 500), qRgb(128, 128, 128));
@@ -207,6 +208,7 @@ private slots:
         s.w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&s.w));
         s.probe.knGoClick();
+        QVERIFY(pointer.idleTimer().isActive());
         pointer.idleTimer().stop(); // the spell ends, as the timer would end it
         pointer.idleElapsed();
         QCOMPARE(s.control("LabExit0")->cursor().shape(), Qt::BlankCursor);

@@ -321,6 +321,7 @@ void frmCfg::linkClick()
 
 void frmCfg::paintEvent(QPaintEvent*)
 {
+    // Beyond 96 dpi the client area outgrows the picture's 790 x 575 pixels.
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
     painter.drawPixmap(0, 0, m_background);
