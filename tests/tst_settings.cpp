@@ -158,7 +158,7 @@ private slots:
         QCOMPARE(stored(m_base), atStart);
         auto* showTime = child<QComboBox>("cmbTargetShowTime");
         showTime->setCurrentIndex(showTime->findText(QStringLiteral("9")));
-        type("txtDx", "612");
+        type("txtDx", "61234"); // four digits at most
         type("txtDy", "634");
         type("txtTargetZoom", "80");
         type("txtOtstup_H", "12");
@@ -166,7 +166,7 @@ private slots:
         type("txtMenInterval", "7");
         leaveStandWhenOpen();
         QTest::keyClick(m_cfg, Qt::Key_Return);                                        // presses OK
-        const Stored afterOk{2, 3, 0, 0, 9, 5, 50, 612, 634, 80, 12, 15, 7, 0x808080}; // the pause list's 50 too
+        const Stored afterOk{2, 3, 0, 0, 9, 5, 50, 6123, 634, 80, 12, 15, 7, 0x808080}; // the pause list's 50 too
         QCOMPARE(stored(m_base), afterOk);
         QVERIFY(m_seen.shown);
         QCOMPARE(m_seen.focus, QStringLiteral("knGo"));
