@@ -260,6 +260,9 @@ private slots:
     {
         QCOMPARE(units::roundHalfEven(2.5), 2.0);
         QCOMPARE(units::roundHalfEven(3.5), 4.0);
+        QCOMPARE(units::roundHalfEven(-2.5), -2.0);
+        QCOMPARE(units::roundToInt16(-3.5), std::optional<int16_t>(-4));
+        QVERIFY(!units::roundToInt16(32767.5));
         QCOMPARE(units::roundHalfEven(0x1p52 + 1), 0x1p52 + 1); // whole already: adding 2^52 would lose the 1
         QCOMPARE(units::roundToInt32(1e12), INT32_MAX);
         QCOMPARE(units::roundToInt32(-1e12), INT32_MIN);
