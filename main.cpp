@@ -1,6 +1,6 @@
 #include "platform/QtPlatform.h"
 #include "settings/Base.h"
-#include "settings/frmCfg.h"
+#include "settings/window/frmCfg.h"
 
 #include <QApplication>
 

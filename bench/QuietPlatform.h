@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/ClockRandom.h"
 #include "platform/Platform.h"
+#include "platform/core/ClockRandom.h"
 
 // No sound and no boxes (each answered with its default), but the program's own random
 // numbers, so every series finds room as it would in a show.
@@ -13,8 +13,9 @@ public:
         return defaultButton;
     }
     void beep(int, int) override {}
+    void prepareBeep() override {}
     void openWebPage(const QString&) override {}
-    void startWindowDrag(QWidget*) override {}
+    void startWindowDrag(QWidget*, QPoint) override {}
     void endProgram() override {}
     platform::RandomSource& random() override { return m_random; }
 

@@ -1,9 +1,9 @@
 // Drawing one full series: two players, three Euro faces each, recorded and painted onto a
 // 3840 x 2160 picture, as the stand window paints them into its own.
 #include "settings/Base.h"
-#include "stand/DrawingSurface.h"
-#include "stand/TargetFaces.h"
 #include "stand/TargetScale.h"
+#include "stand/drawing/DrawingSurface.h"
+#include "stand/drawing/TargetFaces.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,5 +1,5 @@
 // A placement that cannot succeed: the window freezes until the failure message shows.
-#include "platform/ClockRandom.h"
+#include "platform/core/ClockRandom.h"
 #include "settings/Base.h"
 #include "stand/Placement.h"
 

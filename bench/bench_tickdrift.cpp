@@ -1,7 +1,11 @@
 // Runs a real show on the stand window and clocks its one-second timer against the steady
 // clock: how far each tick's interval strays from a second, and whether the ticks drift.
+// A bare QTimer (bare_timer) ticks beside it in a process of its own for the same minutes, so
+// that both meet the same load of the machine.
 //   bench_tickdrift [ticks]   (default 300: five minutes)
 #include "QuietPlatform.h"
+#include "TickErrors.h"
+#include "XSession.h"
 
 #include "StandProbe.h"
 #include "settings/Base.h"
@@ -9,27 +13,15 @@
 #include <QApplication>
 
 #include <algorithm>
-#include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
 namespace {
 
 constexpr int kDefaultTicks = 300;
 constexpr double kTicksPerHour = 3600.0 * 1000 / kTickMs;
-
-void report(const char* key, double value, const char* unit)
-{
-    std::printf("result\t%s\t%.3f\t%s\n", key, value, unit);
-}
-
-// The value that the given share of the sorted values does not exceed.
-double nearestRank(const std::vector<double>& sorted, double share)
-{
-    return sorted[size_t(std::ceil(share * double(sorted.size()))) - 1];
-}
 
 // Least-squares slope of the values against their index.
 double slope(const std::vector<double>& values)
@@ -72,32 +64,33 @@ int main(int argc, char* argv[])
     QCoreApplication::processEvents();
 
     // Direct: the moment the timer fires, before the stand's queued tick handler runs.
-    using Clock = std::chrono::steady_clock;
-    std::vector<Clock::time_point> arrivals;
+    std::vector<TickClock::time_point> arrivals;
     QObject::connect(&probe.tik(), &QTimer::timeout, &stand, [&] {
-        arrivals.push_back(Clock::now());
+        arrivals.push_back(TickClock::now());
         if (int(arrivals.size()) == ticks || !stand.isVisible())
             QCoreApplication::exit(0); // quit() would ask the stand window to close, and it refuses
+    });
+    // Half a tick later, so that its ticks do not fall while the stand draws a series; it inherits the platform.
+    std::unique_ptr<ChildProcess> bare;
+    QTimer::singleShot(kTickMs / 2, &stand, [&] {
+        bare = std::make_unique<ChildProcess>(QStringLiteral(BARE_TIMER_BINARY), QStringList{QString::number(ticks)},
+                                              QProcessEnvironment::systemEnvironment(), QString());
     });
     app.exec();
     if (int(arrivals.size()) < ticks) {
         std::printf("the show stopped after %d ticks\n", int(arrivals.size()));
         return 1;
     }
-
-    // Each tick against the first one and the whole seconds since, in ms.
-    std::vector<double> lateness, jitter;
-    for (size_t i = 0; i < arrivals.size(); ++i) {
-        lateness.push_back(std::chrono::duration<double, std::milli>(arrivals[i] - arrivals[0]).count() -
-                           double(i) * kTickMs);
-        if (i > 0)
-            jitter.push_back(std::abs(lateness[i] - lateness[i - 1])); // the interval's error
+    if (!bare || !bare->started() || !bare->process().waitForFinished(kTickMs * 10) ||
+        bare->process().exitStatus() != QProcess::NormalExit || bare->process().exitCode() != 0) {
+        std::printf("the bare timer failed: %s\n", bare ? bare->process().readAllStandardError().constData() : "");
+        return 1;
     }
-    std::sort(jitter.begin(), jitter.end());
-    report("jitterMedian", nearestRank(jitter, 0.5), "ms");
-    report("jitter99", nearestRank(jitter, 0.99), "ms");
-    report("jitterWorst", jitter.back(), "ms");
-    report("drift", lateness.back(), "ms");
-    report("driftSlope", slope(lateness) * kTicksPerHour, "ms/h");
+
+    const TickErrors errors = tickErrors(arrivals, kTickMs);
+    reportJitter("jitter", errors);
+    std::fputs(bare->process().readAllStandardOutput().constData(), stdout);
+    reportResult("drift", errors.lateness.back(), "ms");
+    reportResult("driftSlope", slope(errors.lateness) * kTicksPerHour, "ms/h");
     return 0;
 }

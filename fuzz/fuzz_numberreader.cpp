@@ -1,5 +1,5 @@
 // Arbitrary text read as strtod reads it once all its blanks are dropped.
-#include "platform/Units.h"
+#include "platform/core/Units.h"
 #include "settings/NumberReader.h"
 
 #include <QString>

@@ -8,6 +8,8 @@ endif()
 include(GNUInstallDirs)
 
 install(TARGETS quorrin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The tone module where the installed program looks for it; Qt Multimedia enters the dependencies through it.
+install(TARGETS quorrin_tone LIBRARY DESTINATION ${QUORRIN_TONE_INSTALL_DIR})
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/quorrin.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/org.example.quorrin.metainfo.xml.in org.example.quorrin.metainfo.xml @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/org.example.quorrin.metainfo.xml

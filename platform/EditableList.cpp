@@ -1,4 +1,4 @@
-#include "EditableList.h"
+#include "platform/EditableList.h"
 
 #include <QLineEdit>
 

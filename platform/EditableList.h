@@ -22,8 +22,8 @@ public:
 private:
     void chosen();
 
-    bool m_typed = false;
+    bool m_typed{};
     // While the edit part finishes editing, QComboBox picks the entry whose text equals the
     // typed text; that is no choice of the operator's.
-    bool m_finishingEdit = false;
+    bool m_finishingEdit{};
 };

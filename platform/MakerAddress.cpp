@@ -1,4 +1,4 @@
-#include "Platform.h"
+#include "platform/Platform.h"
 
 #ifndef QUORRIN_MAKER_ADDRESS
 #error "QUORRIN_MAKER_ADDRESS is set by the build"

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "RandomSource.h"
+#include "platform/core/RandomSource.h"
 
+#include <QPoint>
 #include <QString>
 
 class QWidget;
@@ -23,10 +24,13 @@ public:
                               Answer defaultButton) = 0;
     // Must return at once: the show's tick calls it.
     virtual void beep(int frequencyHz, int durationMs) = 0;
+    // When a show starts, before its first tick: whatever the beep needs and takes time to get ready.
+    virtual void prepareBeep() = 0;
     // Failures are ignored.
     virtual void openWebPage(const QString& address) = 0;
-    // Lets the system move the window as if dragged by its title bar; call from a mouse press.
-    virtual void startWindowDrag(QWidget* window) = 0;
+    // Lets the system move the window as if dragged by its title bar; call from a mouse press, with its
+    // position in the window.
+    virtual void startWindowDrag(QWidget* window, QPoint pressInWindow) = 0;
     // Ends the program at once, from wherever it is called.
     virtual void endProgram() = 0;
     virtual RandomSource& random() = 0;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ClockRandom.h"
-#include "Platform.h"
+#include "platform/Platform.h"
+#include "platform/core/ClockRandom.h"
 
 #include <memory>
 
@@ -16,8 +16,9 @@ public:
     ~QtPlatform() override;
     Answer messageBox(QWidget* owner, const QString& prompt, Buttons buttons, Icon icon, Answer defaultButton) override;
     void beep(int frequencyHz, int durationMs) override;
+    void prepareBeep() override;
     void openWebPage(const QString& address) override;
-    void startWindowDrag(QWidget* window) override;
+    void startWindowDrag(QWidget* window, QPoint pressInWindow) override;
     void endProgram() override;
     RandomSource& random() override { return m_random; }
 

@@ -1,6 +1,6 @@
-#include "ScreenTwips.h"
+#include "platform/ScreenTwips.h"
 
-#include "Units.h"
+#include "platform/core/Units.h"
 
 #include <QScreen>
 #include <QWidget>

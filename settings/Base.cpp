@@ -1,10 +1,10 @@
-#include "Base.h"
+#include "settings/Base.h"
 
-#include "Recommended.h"
+#include "settings/Recommended.h"
 
 void SetDefaults(Base& base, std::optional<int> showTimeEntry)
 {
-    base.StandBackColor = colours::kGrey128;
+    base.StandBackColor = palette::kGrey;
     base.PlayerCount = kRecommended.PlayerCount;
     base.TargetsPerPlayer = kRecommended.TargetsPerPlayer;
     base.TargetZoom = kRecommended.TargetZoom;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/Palette.h"
+
 #include <cstdint>
 #include <optional>
 
@@ -9,32 +11,26 @@ enum class TargetCode : int32_t { Unifight = 0, Euro = 1, Krug = 2, Kvadrat = 3,
 // How a pause between series ends.
 enum class PauseCode : int16_t { Fixed = 0, Keys = 1 };
 
-namespace colours {
-constexpr uint32_t kGrey128 = 0x808080;
-constexpr uint32_t kGrey192 = 0xC0C0C0;
-constexpr uint32_t kLightGrey = 0xE0E0E0;
-} // namespace colours
-
 // The settings of one run. Nothing is read at start and nothing outlives the run.
-// Colours are 0x00BBGGRR; lengths are percent, seconds, centimetres or millimetres as named.
+// Lengths are percent, seconds, centimetres or millimetres as named.
 struct Base {
-    uint32_t StandBackColor = 0;
-    int32_t PlayerCount = 0;
-    int32_t TargetsPerPlayer = 0; // 0 for one target, 3 for three; read only as "> 1" and "> 2"
-    int32_t TargetZoom = 0;       // percent
+    Bgr StandBackColor{};
+    int32_t PlayerCount{};
+    int32_t TargetsPerPlayer{}; // 0 for one target, 3 for three; read only as "> 1" and "> 2"
+    int32_t TargetZoom{};       // percent
     TargetCode TargetType = TargetCode::Unifight;
-    int16_t ShowTime = 0;       // seconds
-    int16_t CircleSize = 0;     // centimetres: circle diameter and square side
-    int16_t PlayerInterval = 0; // percent of the stand's width
+    int16_t ShowTime{};       // seconds
+    int16_t CircleSize{};     // centimetres: circle diameter and square side
+    int16_t PlayerInterval{}; // percent of the stand's width
     PauseCode PauseMode = PauseCode::Fixed;
-    int16_t PauseTime = 0;    // seconds
-    int32_t TopMargin = 0;    // percent of the stand's height
-    int32_t BottomMargin = 0; // percent of the stand's height
-    int16_t KalibrDx = 0;     // millimetres
-    int16_t KalibrDy = 0;     // millimetres
+    int16_t PauseTime{};    // seconds
+    int32_t TopMargin{};    // percent of the stand's height
+    int32_t BottomMargin{}; // percent of the stand's height
+    int16_t KalibrDx{};     // millimetres
+    int16_t KalibrDy{};     // millimetres
 
-    float ScaleX = 0; // twips per centimetre across the stand
-    float ScaleY = 0; // twips per centimetre down the stand
+    float ScaleX{}; // twips per centimetre across the stand
+    float ScaleY{}; // twips per centimetre down the stand
 };
 
 // Gives every setting its start-up value (Recommended.h). showTimeEntry is the item value of the

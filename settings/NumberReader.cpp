@@ -1,6 +1,6 @@
-#include "NumberReader.h"
+#include "settings/NumberReader.h"
 
-#include "platform/Units.h"
+#include "platform/core/Units.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Base.h"
+#include "settings/Base.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
-#include "SettingsCheck.h"
+#include "settings/SettingsCheck.h"
 
-#include "NumberReader.h"
-#include "platform/Units.h"
+#include "platform/core/Units.h"
+#include "settings/NumberReader.h"
 
 #include <cstdint>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "Calibration.h"
+#include "stand/Calibration.h"
 
 CalibrationCross calibrationCross(double W, double H)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "StandLayout.h"
+#include "settings/Palette.h"
+#include "stand/StandLayout.h"
 
 #include <QString>
 
@@ -15,7 +16,7 @@ struct CalibrationCross {
 
 constexpr double kCrossHalfLength = 2500; // twips; the same length the lines have at their design places
 constexpr double kCrossOffset = 500;      // the vertical line stands this far right of the middle
-constexpr uint32_t kCalibrationBackColor = 0x008080;
+constexpr Bgr kCalibrationBackColor = palette::kOlive;
 
 // For a window of outer size W x H twips; fractions are kept.
 CalibrationCross calibrationCross(double W, double H);

@@ -1,8 +1,7 @@
-#include "Placement.h"
+#include "stand/Placement.h"
 
-#include "platform/ClockRandom.h"
-#include "platform/RandomSource.h"
-#include "platform/Units.h"
+#include "platform/core/RandomSource.h"
+#include "platform/core/Units.h"
 
 #include <cstdlib>
 
@@ -30,11 +29,9 @@ Reserve reserveFor(TargetCode code, const TargetSizes& size, const Spans& span)
     return {size.KrugSize, size.KrugHalfH, span.KrugSpan, span.KrugSpanH};
 }
 
-// Templated on the random source so that the program's own generator is called directly:
-// a failing placement draws over twenty million numbers while the window waits.
-template <typename Random> class Placer {
+class Placer {
 public:
-    Placer(const PlacementField& field, Random& random, Series& series)
+    Placer(const PlacementField& field, platform::RandomSource& random, Series& series)
         : m_field(field)
         , m_random(random)
         , m_series(series)
@@ -50,21 +47,18 @@ public:
     // A lane narrower or shorter than the target kind needs can hold no target at all.
     bool laneHasRoom() const { return m_rangeX >= 0 && m_rangeY >= 0; }
 
-    // One attempt; false when a clear search ran out of draws.
+    // One attempt, target by target and within each player by player; false when a clear search ran out
+    // of draws.
     bool attempt()
     {
         m_series.Men = {};
-        const bool twoPlayers = m_field.PlayerCount == 2;
-        draw(0, 0);
-        if (twoPlayers)
-            draw(1, 0);
-        if (m_field.TargetsPerPlayer <= 1)
-            return true;
-        if (!clearSearch(0, 1) || (twoPlayers && !clearSearch(1, 1)))
-            return false;
-        if (m_field.TargetsPerPlayer <= 2)
-            return true;
-        return clearSearch(0, 2) && (!twoPlayers || clearSearch(1, 2));
+        for (int target = 0; target < m_series.targetsEach; ++target)
+            for (int player = 0; player < m_series.players; ++player)
+                if (target == 0)
+                    draw(player, target);
+                else if (!clearSearch(player, target))
+                    return false;
+        return true;
     }
 
 private:
@@ -72,8 +66,9 @@ private:
     void draw(int player, int target)
     {
         const Lanes& lanes = m_field.lanes;
-        const double r1 = m_random.next();
-        const double r2 = m_random.next();
+        double r1 = 0;
+        double r2 = 0;
+        m_random.nextPair(r1, r2);
         double x = r1 * m_rangeX + m_reserve.ox + kLaneMargin;
         if (player == 0)
             x += lanes.ZonaW0;
@@ -109,23 +104,13 @@ private:
     }
 
     const PlacementField& m_field;
-    Random& m_random;
+    platform::RandomSource& m_random;
     Series& m_series;
     Reserve m_reserve;
     int32_t m_halfGap = 0;
     int32_t m_rangeX = 0;
     int32_t m_rangeY = 0;
 };
-
-template <typename Random> bool attemptAll(Placer<Random>&& placer)
-{
-    if (!placer.laneHasRoom())
-        return false;
-    for (int attempt = 1; attempt <= kPlacementAttempts; ++attempt)
-        if (placer.attempt())
-            return true;
-    return false;
-}
 
 } // namespace
 
@@ -145,9 +130,16 @@ bool placeTargets(const PlacementField& field, platform::RandomSource& random, S
 {
     // The kind is fixed once per series, not again when an attempt restarts.
     series.TekTargetType = field.TargetType == TargetCode::Random ? randomTargetCode(random.next()) : field.TargetType;
-    if (auto* clock = dynamic_cast<platform::ClockRandom*>(&random))
-        return attemptAll(Placer(field, *clock, series));
-    return attemptAll(Placer(field, random, series));
+    // The stored count is read against 1 and 2: "Одна" stores 0.
+    series.players = field.PlayerCount == 2 ? 2 : 1;
+    series.targetsEach = field.TargetsPerPlayer > 2 ? 3 : field.TargetsPerPlayer > 1 ? 2 : 1;
+    Placer placer(field, random, series);
+    if (!placer.laneHasRoom())
+        return false;
+    for (int attempt = 1; attempt <= kPlacementAttempts; ++attempt)
+        if (placer.attempt())
+            return true;
+    return false;
 }
 
 QString placementFailureMessage()

@@ -1,4 +1,4 @@
-#include "ShowCycle.h"
+#include "stand/ShowCycle.h"
 
 #include "settings/Base.h"
 

@@ -59,11 +59,11 @@ private:
     const Base& m_base;
     ShowActions& m_actions;
     ShowStateCode ShowState = ShowStateCode::Countdown;
-    int32_t NextTick = 0; // TikCount at which the current countdown, series or pause ends
-    int32_t TikCount = 0;
-    int32_t SecLeft = 0;    // shown by labTimer while not negative
-    int16_t LastKey = 0;    // character code of the last key typed; 0 once taken up
-    bool PlaceBusy = false; // while placing and after a failed placement: ticks only count
+    int32_t NextTick{}; // TikCount at which the current countdown, series or pause ends
+    int32_t TikCount{};
+    int32_t SecLeft{}; // shown by labTimer while not negative
+    int16_t LastKey{}; // character code of the last key typed; 0 once taken up
+    bool PlaceBusy{};  // while placing and after a failed placement: ticks only count
 };
 
 QString keyPauseNotice();

@@ -1,6 +1,6 @@
-#include "StandLayout.h"
+#include "stand/StandLayout.h"
 
-#include "platform/Units.h"
+#include "platform/core/Units.h"
 #include "settings/Base.h"
 
 using units::roundToInt32;
@@ -17,7 +17,6 @@ Lanes layoutLanes(double W, double H, const Base& base)
     lanes.ZonaW0 = base.PlayerCount == 1 ? roundToInt32(lanes.ZonaW / 2.0) : 0;
     lanes.ZonaH = roundToInt32(H * (100 - base.TopMargin - base.BottomMargin) / 100.0);
     lanes.ZonaH0 = laneTop(H, base.TopMargin);
-    lanes.MenInterval = 0;
 
     const double y1 = H * base.TopMargin / 100.0;
     const double y2 = H * (100 - base.BottomMargin) / 100.0;

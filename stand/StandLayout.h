@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/core/Units.h"
+
 #include <cstdint>
 
 struct Base;
@@ -8,25 +10,20 @@ struct Base;
 // rounded halves-to-even and held in 32 bits, so 4K and 8K projectors fit.
 
 struct LineEnds {
-    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    double x1{}, y1{}, x2{}, y2{};
     bool operator==(const LineEnds&) const = default;
-};
-
-struct TwipsRect {
-    double left = 0, top = 0, width = 0, height = 0;
-    bool operator==(const TwipsRect&) const = default;
 };
 
 // The playing field of a stand window of outer size W x H.
 struct Lanes {
-    int32_t ZonaW = 0;  // one lane slot: half the window width
-    int32_t ZonaW0 = 0; // left edge of the first (or only) lane
-    int32_t ZonaH = 0;  // height of the lanes
-    int32_t ZonaH0 = 0; // top edge of the lanes
-    int32_t MenInterval = 0;
+    int32_t ZonaW{};  // one lane slot: half the window width
+    int32_t ZonaW0{}; // left edge of the first (or only) lane
+    int32_t ZonaH{};  // height of the lanes
+    int32_t ZonaH0{}; // top edge of the lanes
+    int32_t MenInterval{};
 
     LineEnds BorderLeft, BorderRight, BorderTop, BorderBottom;
-    bool separatorsShown = false; // two players: MenBorder and MenBorder2 stand at the ends below
+    bool separatorsShown{}; // two players: MenBorder and MenBorder2 stand at the ends below
     LineEnds MenBorder, MenBorder2;
 };
 

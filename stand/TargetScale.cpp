@@ -1,6 +1,6 @@
-#include "TargetScale.h"
+#include "stand/TargetScale.h"
 
-#include "platform/Units.h"
+#include "platform/core/Units.h"
 #include "settings/Base.h"
 
 #include <algorithm>

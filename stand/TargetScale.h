@@ -24,22 +24,22 @@ void computeScale(Base& base, double horizontalLineTwips, double verticalLineTwi
 // never less than the face drawn with the vertical scale, so that a tall calibration cannot
 // draw one player's faces over each other or over the lane's edge.
 struct TargetSizes {
-    int32_t UnifightHalfW = 0;
-    int32_t UnifightHalfH = 0;
-    int32_t EuroRadius = 0;
-    int32_t EuroHalfH = 0;
-    int32_t KrugSize = 0; // the circle's full diameter, the square's full side
-    int32_t KrugHalfH = 0;
+    int32_t UnifightHalfW{};
+    int32_t UnifightHalfH{};
+    int32_t EuroRadius{};
+    int32_t EuroHalfH{};
+    int32_t KrugSize{}; // the circle's full diameter, the square's full side
+    int32_t KrugHalfH{};
 };
 
 // Least distances between the centres of one player's targets, across and down.
 struct Spans {
-    int32_t UnifightSpanW = 0;
-    int32_t UnifightSpanH = 0;
-    int32_t EuroSpan = 0;
-    int32_t EuroSpanH = 0;
-    int32_t KrugSpan = 0;
-    int32_t KrugSpanH = 0;
+    int32_t UnifightSpanW{};
+    int32_t UnifightSpanH{};
+    int32_t EuroSpan{};
+    int32_t EuroSpanH{};
+    int32_t KrugSpan{};
+    int32_t KrugSpanH{};
 };
 
 TargetSizes targetSizes(const Base& base);
@@ -47,16 +47,16 @@ Spans targetSpans(const Base& base, const TargetSizes& sizes);
 
 // One centimetre at the operator's zoom, across and down.
 struct CorrectedCentimetre {
-    double kx = 0;
-    double ky = 0;
+    double kx{};
+    double ky{};
 };
 
 CorrectedCentimetre correctedCentimetre(const Base& base);
 
 // The drawn faces hold the corrected centimetre as 32-bit floats.
 struct FaceCentimetre {
-    float kx = 0;
-    float ky = 0;
+    float kx{};
+    float ky{};
 };
 
 FaceCentimetre faceCentimetre(const Base& base);

@@ -8,7 +8,7 @@
 
 #include <deque>
 #include <functional>
-#include <vector>
+#include <utility>
 
 namespace platform {
 
@@ -19,27 +19,35 @@ struct ShownBox {
     Answer defaultButton;
 };
 
-struct Beep {
-    int frequencyHz;
-    int durationMs;
-};
-
-// The platform of the tests: boxes answer from a queue (or with their default button),
-// and everything asked of the system is recorded.
+// The platform of the tests: boxes answer from a queue (or with their default button), and everything
+// asked of the system is recorded.
 class ScriptedPlatform final : public Platform {
 public:
-    Answer messageBox(QWidget* owner, const QString& prompt, Buttons buttons, Icon icon, Answer defaultButton) override;
-    void beep(int frequencyHz, int durationMs) override { beeps.push_back({frequencyHz, durationMs}); }
-    void openWebPage(const QString&) override {}
-    void startWindowDrag(QWidget*) override {}
+    Answer messageBox(QWidget*, const QString& prompt, Buttons buttons, Icon icon, Answer defaultButton) override
+    {
+        boxes.append({prompt, buttons, icon, defaultButton});
+        if (whileBoxOpen)
+            whileBoxOpen();
+        const bool scripted = buttons == Buttons::YesNo && !answers.empty();
+        const Answer answer = buttons == Buttons::Ok ? Answer::Ok : scripted ? answers.front() : defaultButton;
+        if (scripted)
+            answers.pop_front();
+        return answer;
+    }
+    void beep(int frequencyHz, int durationMs) override { beeps << std::pair{frequencyHz, durationMs}; }
+    void prepareBeep() override { ++beepPreparations; }
+    void openWebPage(const QString& address) override { pages << address; }
+    void startWindowDrag(QWidget*, QPoint pressInWindow) override { drags << pressInWindow; }
     void endProgram() override { ++programEnds; }
     RandomSource& random() override { return randomNumbers; }
 
-    // Runs while a box is open, before it answers: what a nested event loop would deliver.
-    std::function<void(const ShownBox&)> whileBoxOpen;
+    std::function<void()> whileBoxOpen; // what a box's own event loop would deliver while it is open
     std::deque<Answer> answers;
     QList<ShownBox> boxes;
-    std::vector<Beep> beeps;
+    QList<std::pair<int, int>> beeps; // hertz, milliseconds
+    QStringList pages;
+    QList<QPoint> drags;
+    int beepPreparations = 0;
     int programEnds = 0;
     ScriptedRandom randomNumbers;
 };

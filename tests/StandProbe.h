@@ -1,9 +1,11 @@
 #pragma once
 
-#include "stand/frmStend.h"
+#include "stand/window/frmStend.h"
 
-// What tests and benchmarks read of the stand window, and the events they give it by hand:
-// a tick of the show's timer, the start and calibration buttons.
+#include <QPushButton>
+
+// What tests and benchmarks read of the stand window, a tick of the show's timer given by hand,
+// and its two buttons clicked whether shown or not.
 class StandProbe {
 public:
     explicit StandProbe(frmStend& stand)
@@ -11,15 +13,16 @@ public:
     {
     }
 
-    void tick() { m_stand.m_cycle.tick(); }
-    void knGoClick() { m_stand.knGoClick(); }
-    void knKalibrovkaClick() { m_stand.knKalibrovkaClick(); }
+    void tick() { m_stand.m_show.tick(); }
+    void knGoClick() { m_stand.m_knGo->click(); }
+    void knKalibrovkaClick() { m_stand.m_knKalibrovka->click(); }
 
-    const ShowCycle& cycle() const { return m_stand.m_cycle; }
+    const Show& show() const { return m_stand.m_show; }
+    const ShowCycle& cycle() const { return m_stand.m_show.cycle(); }
+    const Lanes& lanes() const { return m_stand.m_show.lanes(); }
     QTimer& tik() { return m_stand.m_tik; }
     IdlePointer& idlePointer() { return m_stand.m_idlePointer; }
     const StandLine& line(LineId id) const { return m_stand.m_lines.at(size_t(id)); }
-    const Lanes& lanes() const { return m_stand.m_lanes; }
     const DrawingSurface& surface() const { return m_stand.m_surface; }
 
 private:

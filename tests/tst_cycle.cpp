@@ -1,149 +1,228 @@
+#include "ScriptedRandom.h"
 #include "settings/Base.h"
-#include "stand/ShowCycle.h"
+#include "stand/Show.h"
 
 #include <QTest>
 
+#include <cmath>
+#include <deque>
 #include <functional>
 
-// Records on which tick the cycle asked the stand window for what.
-class RecordingActions final : public ShowActions {
+// A stand window that writes down what the show asks of it, each with the tick it was asked on.
+class Window final : public ShowWindow {
 public:
-    explicit RecordingActions(const ShowCycle& cycle)
-        : m_cycle(cycle)
-    {
-    }
-
-    void beep() override { beeps << m_cycle.ticks(); }
+    void beep() override { log("beep"); }
     void setTimerCaption(const QString& caption) override { captions << caption; }
-    bool PlaceTargets() override
-    {
-        placed << m_cycle.ticks();
-        if (!placementSucceeds && whileBoxOpen) // the stand tells the operator
-            whileBoxOpen();
-        return placementSucceeds;
-    }
-    void ShowTekTarget() override { shown << m_cycle.ticks(); }
-    void clearDrawing() override { cleared << m_cycle.ticks(); }
-    void inform(const QString& text) override
-    {
-        notices << text;
-        if (whileBoxOpen)
-            whileBoxOpen();
-    }
-    void showKeyPrompt(bool shown) override { promptShown << shown; }
+    void drawSeries(const Series&) override { log("draw"); }
+    void clearDrawing() override { log("clear"); }
+    void showKeyPrompt(bool shown) override { log(shown ? "prompt" : "counter"); }
+    void tellError(const QString& text) override { ask(text); }
+    void inform(const QString& text) override { ask(text); }
+    bool askToStop() override { return ask("Прекратить отображение мишеней?"); }
+    void setTicking(bool on) override { ticking = on; }
+    void hideStand() override { log("hide"); }
 
-    QStringList captions, notices;
-    QList<int> beeps, placed, shown, cleared;
-    QList<bool> promptShown;
-    bool placementSucceeds = true;
-    // What a box's own event loop would deliver while it is open.
-    std::function<void()> whileBoxOpen;
+    const Show* show = nullptr;
+    QStringList events, captions, boxes;
+    bool ticking = false;
+    std::deque<bool> answers;         // Yes for true; No once they run out
+    std::function<void()> whileAsked; // what a box's own event loop delivers while it is open
 
 private:
-    const ShowCycle& m_cycle;
+    void log(const char* what) { events << QString("%1 %2").arg(show->cycle().ticks()).arg(what); }
+    bool ask(const QString& text)
+    {
+        boxes << text;
+        if (whileAsked)
+            whileAsked();
+        const bool yes = !answers.empty() && answers.front();
+        if (!answers.empty())
+            answers.pop_front();
+        return yes;
+    }
 };
 
-struct Show {
-    explicit Show(PauseCode mode, int16_t pauseTime, int16_t showTime)
+// A show on a 1920 x 1080 pixel stand, the calibration cross 5000 twips either way, series of 2 s.
+struct Run {
+    explicit Run(PauseCode mode = PauseCode::Fixed, int16_t pause = 3)
     {
         SetDefaults(base, std::nullopt);
         base.PauseMode = mode;
-        base.PauseTime = pauseTime;
-        base.ShowTime = showTime;
-        cycle.start();
+        base.PauseTime = pause;
+        base.ShowTime = 2;
+        window.show = &show;
+        random.spread();
     }
     void tick(int times)
     {
         for (int t = 0; t < times; ++t)
-            cycle.tick();
+            show.tick();
     }
     Base base;
-    ShowCycle cycle{base, actions};
-    RecordingActions actions{cycle};
+    platform::ScriptedRandom random;
+    Window window;
+    Show show{base, random, window};
 };
 
-// A show of series of 2 s, and on which ticks it asked for what.
 struct Timeline {
     PauseCode mode;
     int16_t pause;
     int ticks;
     int spaceAfter; // the tick after which Space is typed, the letter a the tick before
     QStringList captions;
-    QList<int> beeps;
-    QList<int> placed;
-    QList<int> shown; // placed series drawn, then drawn again for scoring
-    QList<int> cleared;
+    QStringList events;
 };
 Q_DECLARE_METATYPE(Timeline)
 
-// The show's state machine on its own, tick by tick.
+// A show without a window: its start, its one-second cycle, its ways out.
 class TestCycle : public QObject {
     Q_OBJECT
 private slots:
     void timeline_data()
     {
         QTest::addColumn<Timeline>("expected");
-        QTest::newRow("series of 2 s, fixed pauses of 3 s; Space in them does nothing") << Timeline{
-            PauseCode::Fixed, 3, 9, 4, {"2", "1", "0", "1", "0", "2", "1", "0", "1"}, {2, 7}, {3, 8}, {3, 8}, {5}};
-        QTest::newRow("a fixed pause of 1 s has no beep") << Timeline{
-            PauseCode::Fixed, 1, 8, 0, {"2", "1", "0", "1", "0", "0", "1", "0"}, {2}, {3, 6}, {3, 6}, {5, 8}};
+        QTest::newRow("fixed pauses of 3 s; Space in them does nothing")
+            << Timeline{PauseCode::Fixed,
+                        3,
+                        9,
+                        4,
+                        {"2", "1", "0", "1", "0", "2", "1", "0", "1"},
+                        {"2 beep", "3 draw", "5 clear", "7 beep", "8 draw"}};
+        QTest::newRow("a fixed pause of 1 s has no beep")
+            << Timeline{PauseCode::Fixed,
+                        1,
+                        8,
+                        0,
+                        {"2", "1", "0", "1", "0", "0", "1", "0"},
+                        {"2 beep", "3 draw", "5 clear", "6 draw", "8 clear"}};
         QTest::newRow("key pause: the same targets again, other keys wait, then on after Space") << Timeline{
-            PauseCode::Keys, 0,       11,         7,     {"2", "1", "0", "1", "0", "", "", "", "2", "1", "0"},
-            {2, 10},         {3, 11}, {3, 6, 11}, {5, 8}};
+            PauseCode::Keys,
+            0,
+            11,
+            7,
+            {"2", "1", "0", "1", "0", "", "", "", "2", "1", "0"},
+            {"2 beep", "3 draw", "5 clear", "5 prompt", "6 draw", "8 counter", "8 clear", "10 beep", "11 draw"}};
     }
     void timeline()
     {
         QFETCH(Timeline, expected);
-        Show show(expected.mode, expected.pause, 2);
+        Run run(expected.mode, expected.pause);
+        QVERIFY(run.show.start(5000, 5000, 28800, 16200));
         for (int t = 1; t <= expected.ticks; ++t) {
-            show.cycle.tick();
+            run.show.tick();
             if (t == expected.spaceAfter - 1)
-                show.cycle.keyTyped('a');
+                run.show.keyTyped('a');
             if (t == expected.spaceAfter)
-                show.cycle.keyTyped(kSpaceKey);
+                run.show.keyTyped(kSpaceKey);
         }
-        QCOMPARE(show.actions.captions, expected.captions);
-        QCOMPARE(show.actions.beeps, expected.beeps);
-        QCOMPARE(show.actions.placed, expected.placed);
-        QCOMPARE(show.actions.shown, expected.shown);
-        QCOMPARE(show.actions.cleared, expected.cleared);
+        QCOMPARE(run.window.captions, expected.captions);
+        QCOMPARE(run.window.events, expected.events);
+        QVERIFY(run.window.ticking);
     }
 
     // A tick that arrives while the key pause's box is open already brings the targets back.
     void aTickBehindTheKeyPauseBoxShowsTheTargetsAgain()
     {
-        Show show(PauseCode::Keys, 0, 1);
-        show.actions.whileBoxOpen = [&] {
-            show.cycle.tick();
+        Run run(PauseCode::Keys);
+        run.window.whileAsked = [&] {
+            run.show.tick();
         };
-        show.tick(4);
-        QCOMPARE(show.actions.notices, QStringList{keyPauseNotice()});
-        QCOMPARE(show.actions.promptShown, QList{true});
-        QCOMPARE(show.actions.shown, (QList{3, 5}));
-        show.cycle.keyTyped(kSpaceKey);
-        show.tick(1);
-        QCOMPARE(show.actions.promptShown, (QList{true, false}));
+        QVERIFY(run.show.start(5000, 5000, 28800, 16200));
+        run.tick(5);
+        QCOMPARE(run.window.boxes, QStringList{keyPauseNotice()});
+        QCOMPARE(run.window.events, (QStringList{"2 beep", "3 draw", "5 clear", "6 draw", "6 prompt"}));
     }
 
-    // After a failed placement the show is stopped, ticks already on their way only count, and a new start begins
-    // afresh.
-    void aFailedPlacementHoldsTheCycle()
+    void refusedCalibration_data()
     {
-        Show show(PauseCode::Fixed, 1, 2);
-        show.actions.placementSucceeds = false;
-        show.actions.whileBoxOpen = [&] {
-            show.cycle.tick();
+        QTest::addColumn<int>("dx"); // millimetres
+        QTest::addColumn<int>("dy");
+        QTest::addColumn<QStringList>("boxes");
+        const QStringList width{"Задано некорректное значение калибровки по ширине!"};
+        QTest::newRow("10 and 3000 mm pass") << 10 << 3000 << QStringList{};
+        QTest::newRow("9 mm across") << 9 << 765 << width;
+        QTest::newRow("3001 mm across") << 3001 << 765 << width;
+        QTest::newRow("3001 mm down") << 725 << 3001
+                                      << QStringList{"Задано некорректное значение калибровки по высоте!"};
+        QTest::newRow("both: only the width") << 9 << 9 << width;
+    }
+    // A refused calibration length tells the operator and hides the stand, the scale left as it was.
+    void refusedCalibration()
+    {
+        QFETCH(int, dx);
+        QFETCH(int, dy);
+        QFETCH(QStringList, boxes);
+        Run run;
+        run.base.KalibrDx = int16_t(dx);
+        run.base.KalibrDy = int16_t(dy);
+        QCOMPARE(run.show.start(5000, 5000, 28800, 16200), boxes.isEmpty());
+        QCOMPARE(run.window.boxes, boxes);
+        QCOMPARE(run.window.events, boxes.isEmpty() ? QStringList{} : QStringList{"0 hide"});
+        QCOMPARE(run.window.ticking, boxes.isEmpty());
+        QCOMPARE(run.base.ScaleX, boxes.isEmpty() ? float(50000.0 / dx) : 0.0f);
+        QCOMPARE(run.base.ScaleY, boxes.isEmpty() ? float(50000.0 / dy) : 0.0f);
+    }
+
+    // Euro faces larger than their lane: an error while the show only counts, then the stand hides and a tick
+    // still on its way is dropped; the next start begins afresh.
+    void aFailedPlacementStopsTheShow()
+    {
+        Run run;
+        run.base.TargetType = TargetCode::Euro;
+        run.base.TargetZoom = 150;
+        run.window.whileAsked = [&] {
+            run.show.tick();
         };
-        show.tick(3);
-        QVERIFY(show.cycle.placeBusy());
-        QCOMPARE(show.actions.placed, QList{3}); // the nested tick placed nothing
-        show.tick(5);
-        QCOMPARE(show.actions.cleared, QList<int>{});
-        show.cycle.start();
-        QCOMPARE(show.cycle.ticks(), 0);
-        QVERIFY(!show.cycle.placeBusy());
-        QCOMPARE(show.cycle.state(), ShowStateCode::Countdown);
-        QCOMPARE(show.cycle.secondsLeft(), 3);
+        QVERIFY(run.show.start(5000, 5000, 10305, 6555));
+        run.tick(4);
+        QCOMPARE(run.window.boxes, QStringList{placementFailureMessage()});
+        QCOMPARE(run.window.events, (QStringList{"2 beep", "4 hide", "4 draw"}));
+        QCOMPARE(run.window.captions, (QStringList{"2", "1", "0", ""}));
+        QVERIFY(!run.window.ticking);
+        QVERIFY(run.show.start(5000, 5000, 28800, 16200));
+        QCOMPARE(run.show.cycle().ticks(), 0);
+        QVERIFY(!run.show.cycle().placeBusy());
+        QCOMPARE(run.show.cycle().secondsLeft(), 3);
+    }
+
+    // Esc holds the show while it asks: No lets it go on, Yes ends it; before a show No leaves it stopped.
+    void escapeAsksWithTheShowHeld()
+    {
+        Run run;
+        run.show.keyTyped(kEscapeKey);
+        QVERIFY(!run.window.ticking);
+        QVERIFY(run.show.start(5000, 5000, 28800, 16200));
+        bool tickingWhileAsked = true;
+        run.window.whileAsked = [&] {
+            tickingWhileAsked = run.window.ticking;
+        };
+        run.show.keyTyped(kEscapeKey);
+        QVERIFY(!tickingWhileAsked);
+        QVERIFY(run.window.ticking);
+        run.window.answers = {true};
+        run.show.keyTyped(kEscapeKey);
+        QVERIFY(!run.window.ticking);
+        QCOMPARE(run.window.events, QStringList{"0 hide"});
+        QCOMPARE(run.window.boxes.size(), 3);
+    }
+
+    // A close mark asks while the show runs on; No changes nothing, Yes ends it.
+    void closeMarkAsksWithTheShowRunning()
+    {
+        Run run;
+        QVERIFY(run.show.start(5000, 5000, 28800, 16200));
+        bool tickingWhileAsked = false;
+        run.window.whileAsked = [&] {
+            tickingWhileAsked = run.window.ticking;
+        };
+        run.show.closeMarkClicked();
+        QVERIFY(tickingWhileAsked);
+        QVERIFY(run.show.running());
+        run.window.answers = {true};
+        run.show.closeMarkClicked();
+        QVERIFY(!run.window.ticking);
+        QVERIFY(!run.show.running());
+        QCOMPARE(run.window.events, QStringList{"0 hide"});
     }
 };
 

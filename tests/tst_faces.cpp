@@ -1,8 +1,8 @@
-#include "platform/Colour.h"
 #include "settings/Base.h"
-#include "stand/DrawingSurface.h"
-#include "stand/TargetFaces.h"
 #include "stand/TargetScale.h"
+#include "stand/drawing/Colour.h"
+#include "stand/drawing/DrawingSurface.h"
+#include "stand/drawing/TargetFaces.h"
 
 #include <QImage>
 #include <QTest>
@@ -46,16 +46,13 @@ private slots:
         QFETCH(Edges, down);
         DrawingSurface surface(15);
         surface.resize({600, 600});
-        surface.setBackColor(bgrFromColour(background));
-        surface.setFillColor(0x123456);
-        const Base base{.StandBackColor = bgrFromColour(background),
-                        .TargetZoom = 100,
-                        .CircleSize = 5,
-                        .ScaleX = 150,
-                        .ScaleY = 120};
+        surface.setBackColor(bgr(background));
+        surface.setFillColor({0x123456});
+        const Base base{
+            .StandBackColor = bgr(background), .TargetZoom = 100, .CircleSize = 5, .ScaleX = 150, .ScaleY = 120};
         kFaces[face](surface, base, 4500, 4500);
         QCOMPARE(surface.fillStyle(), FillStyle::Transparent); // as the face found them
-        QCOMPARE(surface.fillColor(), 0x123456u);
+        QCOMPARE(surface.fillColor().value, 0x123456u);
         const QImage image = surface.image();
         const QPoint centre(300, 300);
         for (qsizetype k = 0; k < zones.size(); ++k) {

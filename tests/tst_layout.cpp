@@ -1,6 +1,6 @@
 #include "ScriptedRandom.h"
-#include "platform/ClockRandom.h"
-#include "platform/Units.h"
+#include "platform/core/ClockRandom.h"
+#include "platform/core/Units.h"
 #include "stand/Placement.h"
 #include "stand/StandLayout.h"
 #include "stand/TargetScale.h"
@@ -195,25 +195,64 @@ private slots:
         QCOMPARE(series.Men[0][0], (placed ? Centre{1724 + 150, f.lanes.ZonaH0 + 1724 + 150} : Centre{}));
     }
 
+    void randomKind_data()
+    {
+        QTest::addColumn<double>("r");
+        QTest::addColumn<TargetCode>("kind");
+        QTest::newRow("r x 40 just below 9.5: Unifight") << 9.4999 / 40 << TargetCode::Unifight;
+        QTest::newRow("9.5 rounds to the even 10: Euro") << 9.5 / 40 << TargetCode::Euro;
+        QTest::newRow("10.5 rounds to the even 10: Euro") << 10.5 / 40 << TargetCode::Euro;
+        QTest::newRow("19.5 rounds to 20: circle") << 19.5 / 40 << TargetCode::Krug;
+        QTest::newRow("29.4999: circle") << 29.4999 / 40 << TargetCode::Krug;
+        QTest::newRow("29.5 rounds to 30: square") << 29.5 / 40 << TargetCode::Kvadrat;
+    }
+    // The random kind is drawn once for the series, before its targets.
+    void randomKind()
+    {
+        QFETCH(double, r);
+        Base base;
+        PlacementField f = fieldFor(base, 725, 765);
+        f.TargetType = TargetCode::Random;
+        f.TargetsPerPlayer = 0;
+        platform::ScriptedRandom random;
+        random.script({r, 0.5});
+        Series series;
+        QVERIFY(placeTargets(f, random, series));
+        QTEST(series.TekTargetType, "kind");
+        QCOMPARE(random.draws, 1 + 2 * 2);
+    }
+
     // Every candidate on the same spot: each of ten attempts draws both players' first targets, then a
-    // million and one candidates for player 1's second, before the placement gives up.
+    // million and one candidates for player 1's second, before the placement gives up; the random kind
+    // (0.5 x 40: a circle) is drawn once, not again with each attempt.
     void hopelessSearchGivesUpAfterTenAttempts()
     {
         Base base;
+        PlacementField f = fieldFor(base, 725, 765);
+        f.TargetType = TargetCode::Random;
         platform::ScriptedRandom random;
         random.script({0.5});
         Series series;
-        QVERIFY(!placeTargets(fieldFor(base, 725, 765), random, series));
-        QCOMPARE(random.draws, 10 * (4 + 2 * (kDrawsPerSearch + 1)));
+        QVERIFY(!placeTargets(f, random, series));
+        QCOMPARE(series.TekTargetType, TargetCode::Krug);
+        QCOMPARE(random.draws, 1 + 10 * (4 + 2 * (kDrawsPerSearch + 1)));
     }
 
-    // Each show draws anew: the clock, not the program's first seed, decides the sequence.
-    void reseededFromTheClock()
+    // xoshiro256** seeded by splitmix64: the same numbers for the same seed, others for another; each show
+    // reseeds from the clock.
+    void generator()
     {
-        platform::ClockRandom firstRun;
-        platform::ClockRandom reseeded;
-        reseeded.seedFromClock();
-        QVERIFY(reseeded.next() != firstRun.next());
+        platform::ClockRandom random;
+        random.seed(20261209);
+        QCOMPARE(random.next(), 0.10180080969959115);
+        QCOMPARE(random.next(), 0.6339159709874801);
+        QCOMPARE(random.next(), 0.5889354405143876);
+        platform::ClockRandom other;
+        other.seed(20261210);
+        QVERIFY(other.next() != 0.10180080969959115);
+        random.seed(20261209);
+        random.seedFromClock();
+        QVERIFY(random.next() != 0.10180080969959115);
     }
 
     // Halves to the even neighbour; beyond 32 bits clamped, not wrapped.

@@ -1,0 +1,124 @@
+#include "platform/QtPlatform.h"
+#include "platform/TypedKey.h"
+#include "platform/core/SineTone.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+using namespace platform;
+
+// What a real message box showed before it was answered.
+struct Seen {
+    QString title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString defaultButton;
+    int width = 0;
+    int titleNeeds = 0; // the title in the bold title-bar font, beside an icon, three buttons and their gaps
+};
+
+// The real platform's message boxes, answered by a key as the operator would.
+class TestPlatform : public QObject {
+    Q_OBJECT
+private slots:
+    void boxes_data()
+    {
+        QTest::addColumn<Buttons>("buttons");
+        QTest::addColumn<Icon>("icon");
+        QTest::addColumn<Answer>("defaultButton");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QMessageBox::Icon>("shownIcon");
+        QTest::addColumn<QString>("shownDefault");
+        QTest::addColumn<Answer>("answer");
+        QTest::newRow("a question: No by default, and Esc answers No")
+            << Buttons::YesNo << Icon::Question << Answer::No << int(Qt::Key_Escape) << QMessageBox::Question << "Нет"
+            << Answer::No;
+        QTest::newRow("a question: Enter answers the default")
+            << Buttons::YesNo << Icon::Question << Answer::Yes << int(Qt::Key_Return) << QMessageBox::Question << "Да"
+            << Answer::Yes;
+        QTest::newRow("a refused value: Esc closes it")
+            << Buttons::Ok << Icon::Exclamation << Answer::Ok << int(Qt::Key_Escape) << QMessageBox::Warning << "OK"
+            << Answer::Ok;
+        QTest::newRow("an error") << Buttons::Ok << Icon::Error << Answer::Ok << int(Qt::Key_Return)
+                                  << QMessageBox::Critical << "OK" << Answer::Ok;
+        QTest::newRow("a notice") << Buttons::Ok << Icon::Information << Answer::Ok << int(Qt::Key_Return)
+                                  << QMessageBox::Information << "OK" << Answer::Ok;
+    }
+    void boxes()
+    {
+        QFETCH(Buttons, buttons);
+        QFETCH(Icon, icon);
+        QFETCH(Answer, defaultButton);
+        QFETCH(int, key);
+        QtPlatform platform;
+        QWidget owner;
+        Seen seen;
+        QTimer::singleShot(0, &owner, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+            titleFont.setBold(true);
+            seen = {box->windowTitle(), box->icon(), box->defaultButton()->text(), box->width(),
+                    QFontMetrics(titleFont).horizontalAdvance(box->windowTitle()) +
+                        5 * box->style()->pixelMetric(QStyle::PM_TitleBarHeight)};
+            QTest::keyClick(box, Qt::Key(key));
+        });
+        QTEST(platform.messageBox(&owner, QStringLiteral("Закрыть программу?"), buttons, icon, defaultButton),
+              "answer");
+        QCOMPARE(seen.title, QStringLiteral(" quorrin.example.org "));
+        QTEST(seen.icon, "shownIcon");
+        QTEST(seen.defaultButton, "shownDefault");
+        QVERIFY2(seen.width >= seen.titleNeeds, qPrintable(QString("%1 < %2").arg(seen.width).arg(seen.titleNeeds)));
+    }
+
+    void typedKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("code");
+        QTest::newRow("Esc") << int(Qt::Key_Escape) << "" << 27;
+        QTest::newRow("Space") << int(Qt::Key_Space) << "" << 32;
+        QTest::newRow("Enter") << int(Qt::Key_Enter) << "" << 13;
+        QTest::newRow("Return") << int(Qt::Key_Return) << "" << 13;
+        QTest::newRow("a letter") << int(Qt::Key_A) << "ы" << 1099;
+        QTest::newRow("the highest 16-bit code") << 0 << "\u7fff" << 32767;
+        QTest::newRow("beyond 16 bits") << 0 << "\u8000" << 0;
+        QTest::newRow("no character: F1") << int(Qt::Key_F1) << "" << 0;
+    }
+    // The character code a key types, as the stand's key handling takes it.
+    void typedKeys()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, text);
+        QTEST(int(typedCharacter(QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, text))), "code");
+    }
+
+    void beepTone_data()
+    {
+        QTest::addColumn<int>("hz");
+        QTest::addColumn<int>("ms");
+        QTest::newRow("the beep: 500 Hz for 300 ms") << 500 << 300;
+        QTest::newRow("a short high tone") << 2000 << 20;
+    }
+    // 16-bit mono at 44.1 kHz, half the full swing, faded in and out over 5 ms (220 samples).
+    void beepTone()
+    {
+        QFETCH(int, hz);
+        QFETCH(int, ms);
+        const QByteArray bytes = sineTone(hz, ms);
+        const auto* samples = reinterpret_cast<const int16_t*>(bytes.constData());
+        const qsizetype count = bytes.size() / 2;
+        QCOMPARE(count, 44100 * ms / 1000);
+        int crossings = 0;
+        int peak = 0;
+        for (qsizetype i = 0; i < count; ++i) {
+            const int faded = int(16384 * std::min({1.0, i / 220.0, (count - 1 - i) / 220.0}));
+            QVERIFY2(std::abs(samples[i]) <= faded, qPrintable(QString::number(i)));
+            peak = std::max(peak, std::abs(int(samples[i])));
+            crossings += i > 0 && (samples[i - 1] < 0) != (samples[i] < 0);
+        }
+        QVERIFY(peak > 16000);
+        QVERIFY2(std::abs(crossings - 2 * hz * ms / 1000) <= 2, qPrintable(QString::number(crossings)));
+    }
+};
+
+QTEST_MAIN(TestPlatform)
+#include "tst_platform.moc"
