@@ -68,7 +68,6 @@ void QtPlatform::prepareBeep()
 
 void QtPlatform::beep(int frequencyHz, int durationMs)
 {
-    prepareBeep();
     if (m_sound->tone)
         m_sound->tone->play(sineTone(frequencyHz, durationMs));
 }

@@ -104,7 +104,7 @@ void frmStend::prepareForShowing()
 {
     for (StandLine& l : m_lines)
         l.visible = false;
-    setBackColor(m_base.StandBackColor);
+    setBackColor(m_base.StandBackColor); // which clears the drawing
     recolourForBackground(); // the close marks must stand out from the new background before a show too
     m_knGo->show();
     m_knKalibrovka->setText(QStringLiteral("Калибровка"));
@@ -113,7 +113,6 @@ void frmStend::prepareForShowing()
     m_labMsg->hide();
     m_labTimer->show();
     layOutLanes(); // the strip above the lanes, which drags the window, for the new margin
-    clearDrawing();
     m_knGo->setFocus();
 }
 
