@@ -14,6 +14,7 @@ struct Seen {
     QString defaultButton;
     int width = 0;
     int titleNeeds = 0; // the title in the bold title-bar font, beside an icon, three buttons and their gaps
+    QFont font;
 };
 
 // The real platform's message boxes, answered by a key as the operator would.
@@ -56,9 +57,13 @@ private slots:
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
             titleFont.setBold(true);
-            seen = {box->windowTitle(), box->icon(), box->defaultButton()->text(), box->width(),
+            seen = {box->windowTitle(),
+                    box->icon(),
+                    box->defaultButton()->text(),
+                    box->width(),
                     QFontMetrics(titleFont).horizontalAdvance(box->windowTitle()) +
-                        5 * box->style()->pixelMetric(QStyle::PM_TitleBarHeight)};
+                        5 * box->style()->pixelMetric(QStyle::PM_TitleBarHeight),
+                    box->font()};
             QTest::keyClick(box, Qt::Key(key));
         });
         QTEST(platform.messageBox(&owner, QStringLiteral("Закрыть программу?"), buttons, icon, defaultButton),
@@ -66,6 +71,8 @@ private slots:
         QCOMPARE(seen.title, QStringLiteral(" quorrin.example.org "));
         QTEST(seen.icon, "shownIcon");
         QTEST(seen.defaultButton, "shownDefault");
+        QCOMPARE(seen.font.pointSizeF(), 9.75); // the windows' own typeface
+        QVERIFY(!seen.font.bold());
         QVERIFY2(seen.width >= seen.titleNeeds, qPrintable(QString("%1 < %2").arg(seen.width).arg(seen.titleNeeds)));
     }
 

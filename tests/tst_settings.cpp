@@ -145,11 +145,14 @@ private slots:
                               "txtOtstup_D", "txtOtstup_H", "knDef", "txtMenInterval", "knStart"}));
     }
 
-    // Centred on the screen, title bar and all.
-    void opensInTheMiddleOfTheScreen()
+    // Centred on the screen, title bar and all; each colour swatch in a single-line border.
+    void asItOpens()
     {
         const QPoint off = m_cfg->frameGeometry().center() - m_cfg->screen()->availableGeometry().center();
         QVERIFY2(off.manhattanLength() <= 1, qPrintable(QDebug::toString(off)));
+        const QImage swatch = child("labFon2")->grab().toImage();
+        QCOMPARE(swatch.pixelColor(swatch.width() / 2, 1), QColor(224, 224, 224));
+        QVERIFY(swatch.pixelColor(swatch.width() / 2, 0) != QColor(224, 224, 224));
     }
 
     void okStoresTheShownValuesAndShowsTheStand()
@@ -165,7 +168,7 @@ private slots:
         type("txtOtstup_D", "15");
         type("txtMenInterval", "7");
         leaveStandWhenOpen();
-        QTest::keyClick(m_cfg, Qt::Key_Return);                                        // presses OK
+        QTest::keyClick(m_cfg, Qt::Key_Return);                                         // presses OK
         const Stored afterOk{2, 3, 0, 0, 9, 5, 50, 6123, 634, 80, 12, 15, 7, 0x808080}; // the pause list's 50 too
         QCOMPARE(stored(m_base), afterOk);
         QVERIFY(m_seen.shown);

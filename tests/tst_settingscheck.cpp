@@ -98,6 +98,23 @@ private slots:
             QCOMPARE(stored(outcome.settings, Field(f)),
                      f < int(field) ? kOpeningStored[f] : stored(kBefore, Field(f)));
     }
+
+    // The start-up values; the show time is the list's entry where it has one.
+    void startUpValues()
+    {
+        Base b;
+        SetDefaults(b, std::nullopt);
+        const QList<qint64> atStart{2, 3, 100, 0, 5, 5, 0, 0, 30, 10, 20, 725, 765, 0x808080};
+        const auto all = [](const Base& s) {
+            return QList<qint64>{s.PlayerCount, s.TargetsPerPlayer,    s.TargetZoom,     qint64(s.TargetType),
+                                 s.ShowTime,    s.CircleSize,          s.PlayerInterval, qint64(s.PauseMode),
+                                 s.PauseTime,   s.TopMargin,           s.BottomMargin,   s.KalibrDx,
+                                 s.KalibrDy,    s.StandBackColor.value};
+        };
+        QCOMPARE(all(b), atStart);
+        SetDefaults(b, 7);
+        QCOMPARE(b.ShowTime, 7);
+    }
 };
 
 QTEST_APPLESS_MAIN(TestSettingsCheck)

@@ -82,11 +82,15 @@ private slots:
         Stand s;
         s.base.StandBackColor = {background == 0x101010 ? 0xE0E0E0u : 0x101010u};
         s.start();
+        s.tick(3); // a series on the stand
         s.p.answers = {Answer::Yes};
         QTest::keyClick(&s.w, Qt::Key_Escape);
         s.base.StandBackColor = {background};
         s.w.prepareForShowing();
         s.w.show();
+        QImage plain(s.probe.surface().size(), QImage::Format_RGB32);
+        plain.fill(qColour({background}));
+        QCOMPARE(s.probe.surface().image(), plain);
         for (const char* label : {"LabExit0", "LabExit1", "labTimer", "LabMSG"})
             QTEST(s.control(label)->palette().color(QPalette::WindowText), "texts");
         for (int line = 0; line < kLineCount; ++line)
