@@ -128,7 +128,7 @@ private slots:
             run.show.tick();
         };
         QVERIFY(run.show.start(5000, 5000, 28800, 16200));
-        run.tick(5);
+        run.tick(7); // the targets stay until Space
         QCOMPARE(run.window.boxes, QStringList{keyPauseNotice()});
         QCOMPARE(run.window.events, (QStringList{"2 beep", "3 draw", "5 clear", "6 draw", "6 prompt"}));
     }

@@ -94,12 +94,15 @@ private slots:
         row("Два", {"optMenKol0", "optMenKol1"}, {2, 3, 0, 0, 0x808080});
         row("Одна stores 0", {"optTargetKol0"}, {2, 0, 0, 0, 0x808080});
         row("Три", {"optTargetKol0", "optTargetKol1"}, {2, 3, 0, 0, 0x808080});
-        row("Unifight", {"optTargetType3", "optTargetType0"}, {2, 3, 0, 0, 0x808080});
-        row("Euro", {"optTargetType1"}, {2, 3, 1, 0, 0x808080});
-        row("Круг", {"optTargetType2"}, {2, 3, 2, 0, 0x808080});
-        row("Квадрат", {"optTargetType3"}, {2, 3, 3, 0, 0x808080});
-        row("Случайная", {"optTargetType4"}, {2, 3, 4, 0, 0x808080});
-        row("key pause", {"optFixPause1"}, {2, 3, 0, 1, 0x808080});
+        const auto kind = [](TargetCode code) {
+            return qint64(code);
+        };
+        row("Unifight", {"optTargetType3", "optTargetType0"}, {2, 3, kind(TargetCode::Unifight), 0, 0x808080});
+        row("Euro", {"optTargetType1"}, {2, 3, kind(TargetCode::Euro), 0, 0x808080});
+        row("Круг", {"optTargetType2"}, {2, 3, kind(TargetCode::Krug), 0, 0x808080});
+        row("Квадрат", {"optTargetType3"}, {2, 3, kind(TargetCode::Kvadrat), 0, 0x808080});
+        row("Случайная", {"optTargetType4"}, {2, 3, kind(TargetCode::Random), 0, 0x808080});
+        row("key pause", {"optFixPause1"}, {2, 3, 0, qint64(PauseCode::Keys), 0x808080});
         row("fixed pause", {"optFixPause1", "optFixPause0"}, {2, 3, 0, 0, 0x808080});
         row("teal swatch", {"labFon3"}, {2, 3, 0, 0, 0x008080}, 12, true, "labFon3");
         row("near black swatch", {"labFon3", "labFon5"}, {2, 3, 0, 0, 0x101010}, 12, true, "labFon5");

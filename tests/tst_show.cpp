@@ -50,8 +50,9 @@ private slots:
         s.w.show();
         s.w.resize(1920, 1080);
         QCOMPARE(s.w.windowTitle(), QStringLiteral(" Quorrin"));
-        QCOMPARE(s.control("knGo")->x(), 904); // (28800 - 1695) / 2 twips
-        QCOMPARE(s.control("knGo")->y(), 520); // (16200 - 615) / 2 twips
+        QCOMPARE(s.control("knGo")->x(), 904);     // (28800 - 1695) / 2 twips
+        QCOMPARE(s.control("knGo")->y(), 520);     // (16200 - 615) / 2 twips
+        QCOMPARE(s.control("labTimer")->x(), 900); // (28800 - 1815) / 2 twips
         QCOMPARE(s.pixel(959, 500), qRgb(128, 128, 128));
         s.start();
         // Grey, the 2 px separator about the middle, the frame's top line at a tenth of the height.
