@@ -27,7 +27,6 @@ void Show::stop()
 bool Show::start(double crossWidth, double crossHeight, double W, double H)
 {
     m_random.seedFromClock();
-    setRunning(false);
     if (!PrepForm(crossWidth, crossHeight))
         return false;
     layOut(W, H);

@@ -178,6 +178,7 @@ private slots:
         QCOMPARE(run.window.boxes, QStringList{placementFailureMessage()});
         QCOMPARE(run.window.events, (QStringList{"2 beep", "4 hide", "4 draw"}));
         QCOMPARE(run.window.captions, (QStringList{"2", "1", "0", ""}));
+        QVERIFY(run.show.cycle().placeBusy());
         QVERIFY(!run.window.ticking);
         QVERIFY(run.show.start(5000, 5000, 28800, 16200));
         QCOMPARE(run.show.cycle().ticks(), 0);

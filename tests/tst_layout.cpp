@@ -195,6 +195,19 @@ private slots:
         QCOMPARE(series.Men[0][0], (placed ? Centre{1724 + 150, f.lanes.ZonaH0 + 1724 + 150} : Centre{}));
     }
 
+    // Zero random numbers put player 2's first target at the lowest centre of his lane, beyond half the gap.
+    void secondLaneBeginsBeyondTheGap()
+    {
+        Base base;
+        PlacementField f = fieldFor(base, 725, 765, 100, 5, 2, 10); // the gap 10 % of 28800 twips
+        f.TargetsPerPlayer = 0;
+        f.TargetType = TargetCode::Euro;
+        platform::ScriptedRandom random;
+        Series series;
+        QVERIFY(placeTargets(f, random, series));
+        QCOMPARE(series.Men[1][0].x, 14400 + 1440 + 150 + 1724);
+    }
+
     void randomKind_data()
     {
         QTest::addColumn<double>("r");
@@ -247,6 +260,9 @@ private slots:
         QCOMPARE(random.next(), 0.10180080969959115);
         QCOMPARE(random.next(), 0.6339159709874801);
         QCOMPARE(random.next(), 0.5889354405143876);
+        for (int draw = 4; draw < 1000; ++draw)
+            random.next();
+        QCOMPARE(random.next(), 0.7779104298256702); // the thousandth
         platform::ClockRandom other;
         other.seed(20261210);
         QVERIFY(other.next() != 0.10180080969959115);

@@ -76,6 +76,15 @@ private slots:
         QVERIFY2(seen.width >= seen.titleNeeds, qPrintable(QString("%1 < %2").arg(seen.width).arg(seen.titleNeeds)));
     }
 
+    // The program's end leaves its event loop at once, with no error.
+    void endProgram()
+    {
+        QtPlatform platform;
+        QTimer::singleShot(0, qApp, [&] { platform.endProgram(); });
+        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); }); // should it not end
+        QCOMPARE(QCoreApplication::exec(), 0);
+    }
+
     void typedKeys_data()
     {
         QTest::addColumn<int>("key");

@@ -148,7 +148,7 @@ private slots:
                               "txtOtstup_D", "txtOtstup_H", "knDef", "txtMenInterval", "knStart"}));
     }
 
-    // Centred on the screen, title bar and all; each colour swatch in a single-line border.
+    // Centred on the screen, title bar and all; each colour swatch in a single-line border; the link's tooltip.
     void asItOpens()
     {
         const QPoint off = m_cfg->frameGeometry().center() - m_cfg->screen()->availableGeometry().center();
@@ -156,6 +156,7 @@ private slots:
         const QImage swatch = child("labFon2")->grab().toImage();
         QCOMPARE(swatch.pixelColor(swatch.width() / 2, 1), QColor(224, 224, 224));
         QVERIFY(swatch.pixelColor(swatch.width() / 2, 0) != QColor(224, 224, 224));
+        QCOMPARE(child("lab_Href_MN")->toolTip(), QStringLiteral(" Открыть сайт "));
     }
 
     void okStoresTheShownValuesAndShowsTheStand()

@@ -50,9 +50,10 @@ private slots:
         s.w.show();
         s.w.resize(1920, 1080);
         QCOMPARE(s.w.windowTitle(), QStringLiteral(" Quorrin"));
-        QCOMPARE(s.control("knGo")->x(), 904);     // (28800 - 1695) / 2 twips
-        QCOMPARE(s.control("knGo")->y(), 520);     // (16200 - 615) / 2 twips
-        QCOMPARE(s.control("labTimer")->x(), 900); // (28800 - 1815) / 2 twips
+        QCOMPARE(s.control("knGo")->x(), 904);         // (28800 - 1695) / 2 twips
+        QCOMPARE(s.control("knGo")->y(), 520);         // (16200 - 615) / 2 twips
+        QCOMPARE(s.control("labTimer")->x(), 900);     // (28800 - 1815) / 2 twips
+        QCOMPARE(s.control("knKalibrovka")->y(), 580); // 300 twips below "Вперёд!"
         QCOMPARE(s.pixel(959, 500), qRgb(128, 128, 128));
         s.start();
         // Grey, the 2 px separator about the middle, the frame's top line at a tenth of the height.
@@ -108,13 +109,14 @@ private slots:
     void topStripDragsTheWindow()
     {
         Stand s;
-        s.w.prepareForShowing();
-        s.w.show(); // 437 px high: the strip ends at 10 % of 6555 twips, 655.5 rounded to 656, 43.7 px
-        QTest::mouseClick(&s.w, Qt::LeftButton, {}, QPoint(300, 43));
-        QTest::mouseClick(&s.w, Qt::LeftButton, {}, QPoint(300, 44));
+        s.w.show();
+        s.base.TopMargin = 20;
+        s.w.prepareForShowing(); // 437 px high: the strip ends at 20 % of 6555 twips, 1311 twips, 87.4 px
+        QTest::mouseClick(&s.w, Qt::LeftButton, {}, QPoint(300, 87));
+        QTest::mouseClick(&s.w, Qt::LeftButton, {}, QPoint(300, 88));
         s.probe.knGoClick();
         QTest::mouseClick(&s.w, Qt::LeftButton, {}, QPoint(300, 20));
-        QCOMPARE(s.p.drags, QList{QPoint(300, 43)});
+        QCOMPARE(s.p.drags, QList{QPoint(300, 87)});
     }
 
     // A show as the operator has it: Enter on the focused start button fills the screen and starts the timer;

@@ -105,7 +105,7 @@ void frmStend::prepareForShowing()
     for (StandLine& l : m_lines)
         l.visible = false;
     setBackColor(m_base.StandBackColor); // which clears the drawing
-    recolourForBackground(); // the close marks must stand out from the new background before a show too
+    recolourForBackground();             // the close marks must stand out from the new background before a show too
     m_knGo->show();
     m_knKalibrovka->setText(QStringLiteral("Калибровка"));
     m_knKalibrovka->show();
@@ -257,7 +257,6 @@ void frmStend::drawSeries(const Series& series)
 
 void frmStend::knGoClick()
 {
-    line(LineId::MenBorder).visible = m_base.PlayerCount == 2;
     m_knGo->hide();
     m_knKalibrovka->hide();
     clearDrawing();
