@@ -54,6 +54,8 @@ private slots:
         QCOMPARE(s.control("knGo")->y(), 520);         // (16200 - 615) / 2 twips
         QCOMPARE(s.control("labTimer")->x(), 900);     // (28800 - 1815) / 2 twips
         QCOMPARE(s.control("knKalibrovka")->y(), 580); // 300 twips below "Вперёд!"
+        QCOMPARE(s.control("knGo")->font().pointSizeF(), 12);
+        QCOMPARE(s.control("LabExit1")->x(), 1903); // at the right edge: (28800 - 255) twips
         QCOMPARE(s.pixel(959, 500), qRgb(128, 128, 128));
         s.start();
         // Grey, the 2 px separator about the middle, the frame's top line at a tenth of the height.
@@ -207,25 +209,29 @@ private slots:
         QVERIFY(!s.w.isVisible());
     }
 
-    // Real movements of the mouse; the spell without movement is ended by hand.
+    // Real movements of the mouse, in two showings; the spell without movement is ended by hand.
     void pointerKeepsOffTheBoard()
     {
         Stand s;
         IdlePointer& pointer = s.probe.idlePointer();
-        s.w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&s.w));
-        s.probe.knGoClick();
-        QVERIFY(pointer.idleTimer().isActive());
-        pointer.idleTimer().stop(); // the spell ends, as the timer would end it
-        pointer.idleElapsed();
-        QCOMPARE(s.control("LabExit0")->cursor().shape(), Qt::BlankCursor);
-        QTest::mouseMove(s.control("LabExit0"), QPoint(3, 4)); // on the way to a close mark
-        QTRY_COMPARE(s.w.cursor().shape(), Qt::ArrowCursor);
-        QVERIFY(pointer.idleTimer().isActive());
-        s.p.answers = {Answer::Yes};
-        QTest::keyClick(&s.w, Qt::Key_Escape);
-        QCOMPARE(s.w.cursor().shape(), Qt::ArrowCursor); // back for the settings window
-        QVERIFY(!pointer.idleTimer().isActive());
+        for (int showing = 0; showing < 2; ++showing) {
+            s.w.prepareForShowing();
+            s.w.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&s.w));
+            s.probe.knGoClick();
+            QVERIFY(pointer.idleTimer().isActive());
+            pointer.idleTimer().stop(); // the spell ends, as the timer would end it
+            pointer.idleElapsed();
+            QCOMPARE(s.control("LabExit0")->cursor().shape(), Qt::BlankCursor);
+            QTest::mouseMove(s.control("LabExit0"), QPoint(3, 4 + showing)); // on the way to a close mark
+            QTRY_COMPARE(s.w.cursor().shape(), Qt::ArrowCursor);
+            QVERIFY(!pointer.hidden());
+            QVERIFY(pointer.idleTimer().isActive());
+            s.p.answers = {Answer::Yes};
+            QTest::keyClick(&s.w, Qt::Key_Escape);
+            QCOMPARE(s.w.cursor().shape(), Qt::ArrowCursor); // back for the settings window
+            QVERIFY(!pointer.idleTimer().isActive());
+        }
     }
 };
 
