@@ -94,12 +94,10 @@ private:
     bool clearSearch(int player, int target)
     {
         long draws = 0;
-        bool clash = false;
         do {
             draw(player, target);
             ++draws;
-            clash = clashes(player, target);
-        } while (clash && draws <= kDrawsPerSearch);
+        } while (clashes(player, target) && draws <= kDrawsPerSearch);
         return draws <= kDrawsPerSearch;
     }
 

@@ -157,6 +157,10 @@ private slots:
         QCOMPARE(swatch.pixelColor(swatch.width() / 2, 1), QColor(224, 224, 224));
         QVERIFY(swatch.pixelColor(swatch.width() / 2, 0) != QColor(224, 224, 224));
         QCOMPARE(child("lab_Href_MN")->toolTip(), QStringLiteral(" Открыть сайт "));
+        const QImage picture(":/background.png");
+        const QImage shown = m_cfg->grab().toImage();
+        for (int x = 520; x < 780; ++x) // across the emblem, where no control stands
+            QCOMPARE(shown.pixel(x, 100), picture.pixel(x, 100));
     }
 
     void okStoresTheShownValuesAndShowsTheStand()

@@ -46,6 +46,7 @@ private slots:
     void layoutFollowsTheSize()
     {
         Stand s;
+        s.base.PlayerInterval = 10; // 2880 twips, 192 px about the middle
         s.w.prepareForShowing();
         s.w.show();
         s.w.resize(1920, 1080);
@@ -56,13 +57,16 @@ private slots:
         QCOMPARE(s.control("knKalibrovka")->y(), 580); // 300 twips below "Вперёд!"
         QCOMPARE(s.control("knGo")->font().pointSizeF(), 12);
         QCOMPARE(s.control("LabExit1")->x(), 1903); // at the right edge: (28800 - 255) twips
-        QCOMPARE(s.pixel(959, 500), qRgb(128, 128, 128));
+        QCOMPARE(s.pixel(864, 500), qRgb(128, 128, 128));
         s.start();
-        // Grey, the 2 px separator about the middle, the frame's top line at a tenth of the height.
-        QCOMPARE(s.pixel(958, 500), qRgb(128, 128, 128));
-        QCOMPARE(s.pixel(959, 500), qRgb(128, 255, 255));
-        QCOMPARE(s.pixel(960, 500), qRgb(128, 255, 255));
-        QCOMPARE(s.pixel(961, 500), qRgb(128, 128, 128));
+        // The separators 2 px wide at 864 and 1056 px, the frame's top line at a tenth of the height.
+        QCOMPARE(s.pixel(862, 500), qRgb(128, 128, 128));
+        QCOMPARE(s.pixel(863, 500), qRgb(128, 255, 255));
+        QCOMPARE(s.pixel(864, 500), qRgb(128, 255, 255));
+        QCOMPARE(s.pixel(960, 500), qRgb(128, 128, 128));
+        QCOMPARE(s.pixel(1055, 500), qRgb(128, 255, 255));
+        QCOMPARE(s.pixel(1056, 500), qRgb(128, 255, 255));
+        QCOMPARE(s.pixel(1057, 500), qRgb(128, 128, 128));
         QCOMPARE(s.pixel(500, 108), qRgb(240, 240, 240));
     }
 
