@@ -54,6 +54,7 @@ private slots:
         QCOMPARE(s.control("knGo")->x(), 904);         // (28800 - 1695) / 2 twips
         QCOMPARE(s.control("knGo")->y(), 520);         // (16200 - 615) / 2 twips
         QCOMPARE(s.control("labTimer")->x(), 900);     // (28800 - 1815) / 2 twips
+        QCOMPARE(s.control("LabMSG")->x(), 717);       // (28800 - 7300) / 2 twips
         QCOMPARE(s.control("knKalibrovka")->y(), 580); // 300 twips below "Вперёд!"
         QCOMPARE(s.control("knGo")->font().pointSizeF(), 12);
         QCOMPARE(s.control("LabExit1")->x(), 1903); // at the right edge: (28800 - 255) twips
