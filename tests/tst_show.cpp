@@ -102,6 +102,8 @@ private slots:
         QCOMPARE(s.probe.surface().image(), plain);
         for (const char* label : {"LabExit0", "LabExit1", "labTimer", "LabMSG"})
             QTEST(s.control(label)->palette().color(QPalette::WindowText), "texts");
+        QVERIFY(s.control("knGo")->isVisible());
+        QVERIFY(s.control("knKalibrovka")->isVisible());
         for (int line = 0; line < kLineCount; ++line)
             QVERIFY(!s.probe.line(LineId(line)).visible);
         s.probe.knGoClick();
@@ -212,6 +214,22 @@ private slots:
         s.probe.knGoClick();
         QCOMPARE(s.p.boxes.value(1).icon, Icon::Error);
         QVERIFY(!s.w.isVisible());
+    }
+
+    // The second screen has 144 dots per inch, unscaled: 10 twips to the pixel instead of 15.
+    void twipsFollowTheScreen()
+    {
+        const QList<QScreen*> screens = QGuiApplication::screens();
+        if (screens.size() < 2)
+            QSKIP("a second screen is needed: the offscreen one of two-screens.json");
+        Stand s;
+        s.w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&s.w));
+        const QSize pixels = s.w.size();
+        s.w.windowHandle()->setScreen(screens[1]);
+        QCOMPARE(s.probe.surface().twipsPerPixel(), 10.0);
+        QCOMPARE(s.probe.lanes().ZonaW, pixels.width() * 10 / 2);
+        QCOMPARE(s.control("knGo")->width(), 170); // 1695 twips
     }
 
     // Real movements of the mouse, in two showings; the spell without movement is ended by hand.
