@@ -5,9 +5,6 @@
 #include "stand/StandLayout.h"
 #include "stand/TargetScale.h"
 
-#include <QDebug>
-#include <QRect>
-#include <QSize>
 #include <QSizeF>
 #include <QTest>
 
@@ -37,39 +34,37 @@ private slots:
         QTest::addColumn<QSizeF>("window"); // twips
         QTest::addColumn<Base>("settings");
         QTest::addColumn<QList<int32_t>>("lane"); // ZonaW, ZonaW0, ZonaH, ZonaH0, MenInterval: rounded to whole twips
+        QTest::addColumn<QList<double>>("frame"); // left, top, right (30 twips short of the mirrored left), bottom
         QTest::addColumn<double>("separator");
-        QTest::newRow("odd design size: halves to even, the separator keeps its half")
+        QTest::newRow("odd design size: halves to even, the lines keep their halves")
             << QSizeF(10305, 6555) << Base{.PlayerCount = 2, .TopMargin = 10, .BottomMargin = 20}
-            << QList<int32_t>{5152, 0, 4588, 656, 0} << 5152.5;
+            << QList<int32_t>{5152, 0, 4588, 656, 0} << QList{0.0, 655.5, 10275.0, 5244.0} << 5152.5;
         QTest::newRow("one player: the middle half")
             << QSizeF(10290, 6555) << Base{.PlayerCount = 1, .PlayerInterval = 20, .TopMargin = 10, .BottomMargin = 20}
-            << QList<int32_t>{5145, 2572, 4588, 656, 0} << 0.0;
+            << QList<int32_t>{5145, 2572, 4588, 656, 0} << QList{2572.0, 655.5, 7688.0, 5244.0} << 0.0;
         QTest::newRow("8K with the widest margins and gap")
             << QSizeF(115200, 64800)
             << Base{.PlayerCount = 2, .PlayerInterval = 20, .TopMargin = 20, .BottomMargin = 40}
-            << QList<int32_t>{57600, 0, 25920, 12960, 23040} << 46080.0;
+            << QList<int32_t>{57600, 0, 25920, 12960, 23040} << QList{0.0, 12960.0, 115170.0, 38880.0} << 46080.0;
     }
     void lanes()
     {
         QFETCH(QSizeF, window);
         QFETCH(Base, settings);
+        QFETCH(QList<double>, frame);
+        QFETCH(double, separator);
         const Lanes l = layoutLanes(window.width(), window.height(), settings);
         QTEST((QList{l.ZonaW, l.ZonaW0, l.ZonaH, l.ZonaH0, l.MenInterval}), "lane");
-        // The frame: left at the lane's edge, right 30 twips short of its mirror, top and bottom at the margins.
-        const double left = l.ZonaW0;
-        const double right = window.width() - l.ZonaW0 - 30;
-        const double top = window.height() * settings.TopMargin / 100;
-        const double bottom = window.height() * (100 - settings.BottomMargin) / 100;
-        QFETCH(double, separator);
-        const double second = separator + l.MenInterval;
-        if (l.separatorsShown) {
-            QCOMPARE(l.MenBorder, (LineEnds{separator, top, separator, bottom}));
-            QCOMPARE(l.MenBorder2, (LineEnds{second, top, second, bottom}));
-        }
+        QCOMPARE(l.BorderLeft, (LineEnds{frame[0], frame[1], frame[0], frame[3]}));
+        QCOMPARE(l.BorderRight, (LineEnds{frame[2], frame[1], frame[2], frame[3]}));
+        QCOMPARE(l.BorderTop, (LineEnds{frame[0], frame[1], frame[2], frame[1]}));
+        QCOMPARE(l.BorderBottom, (LineEnds{frame[0], frame[3], frame[2], frame[3]}));
         QCOMPARE(l.separatorsShown, settings.PlayerCount == 2);
-        QCOMPARE(l.BorderRight, (LineEnds{right, top, right, bottom}));
-        QCOMPARE(l.BorderTop, (LineEnds{left, top, right, top}));
-        QCOMPARE(l.BorderBottom, (LineEnds{left, bottom, right, bottom}));
+        if (l.separatorsShown) {
+            QCOMPARE(l.MenBorder, (LineEnds{separator, frame[1], separator, frame[3]}));
+            QCOMPARE(l.MenBorder2,
+                     (LineEnds{separator + l.MenInterval, frame[1], separator + l.MenInterval, frame[3]}));
+        }
     }
 
     void sizesAndSpans_data()
@@ -110,62 +105,6 @@ private slots:
         QTEST((QList{p.UnifightSpanW, p.UnifightSpanH, p.EuroSpan, p.EuroSpanH, p.KrugSpan, p.KrugSpanH}), "spans");
     }
 
-    void placedFacesStayInTheirLanesAndApart_data()
-    {
-        QTest::addColumn<int>("players");
-        QTest::addColumn<int>("targets"); // as stored: 0 for one, 3 for three
-        QTest::addColumn<TargetCode>("kind");
-        QTest::addColumn<int>("dy"); // millimetres, against 765 across
-        QTest::addColumn<int>("interval");
-        QTest::newRow("two players, three Euro, tall cross") << 2 << 3 << TargetCode::Euro << 725 << 0;
-        QTest::newRow("two players, three circles, very tall cross") << 2 << 3 << TargetCode::Krug << 300 << 0;
-        QTest::newRow("one player, three squares, very tall cross") << 1 << 3 << TargetCode::Kvadrat << 300 << 0;
-        QTest::newRow("two players, one square each") << 2 << 0 << TargetCode::Kvadrat << 765 << 10;
-    }
-    // The faces as drawn, not the room reserved: 150 twips clear of every lane edge, one player's never touching.
-    void placedFacesStayInTheirLanesAndApart()
-    {
-        QFETCH(int, players);
-        QFETCH(int, targets);
-        QFETCH(TargetCode, kind);
-        QFETCH(int, dy);
-        QFETCH(int, interval);
-        Base base;
-        PlacementField f = fieldFor(base, 765, dy, 100, 5, players, interval);
-        f.TargetsPerPlayer = targets;
-        f.TargetType = kind;
-        const FaceCentimetre cm = faceCentimetre(base);
-        const bool euro = kind == TargetCode::Euro;
-        const QSize half = euro ? QSize(faceLength(25, cm.kx), faceLength(25, cm.ky))
-                                : QSize(halfCircleSize(5, cm.kx), halfCircleSize(5, cm.ky));
-        const auto faceAt = [&](Centre c) {
-            return QRect(QPoint(c.x - half.width(), c.y - half.height()),
-                         QPoint(c.x + half.width(), c.y + half.height()));
-        };
-        const int32_t halfGap = (f.lanes.MenInterval + 1) / 2;
-        const int used = targets > 1 ? 3 : 1;
-        platform::ClockRandom random;
-        random.seed(20261207);
-        for (int round = 0; round < 300; ++round) {
-            Series series;
-            QVERIFY(placeTargets(f, random, series));
-            for (int p = 0; p < 2; ++p) {
-                const int32_t left = p == 0 ? f.lanes.ZonaW0 : f.lanes.ZonaW + halfGap;
-                const int32_t right = p == 0 ? f.lanes.ZonaW0 + f.lanes.ZonaW - halfGap : 2 * f.lanes.ZonaW;
-                const QRect lane(QPoint(left + 150, f.lanes.ZonaH0 + 150),
-                                 QPoint(right - 150, f.lanes.ZonaH0 + f.lanes.ZonaH - 150));
-                for (int t = 0; t < 3; ++t) {
-                    const bool placed = p < players && t < used;
-                    QCOMPARE(series.Men[p][t] == Centre{}, !placed);
-                    if (placed)
-                        QVERIFY2(lane.contains(faceAt(series.Men[p][t])),
-                                 qPrintable(QDebug::toString(faceAt(series.Men[p][t]))));
-                    for (int e = 0; placed && e < t; ++e)
-                        QVERIFY(!faceAt(series.Men[p][t]).intersects(faceAt(series.Men[p][e])));
-                }
-            }
-        }
-    }
     void refusedPlacements_data()
     {
         QTest::addColumn<int>("roomX"); // twips to spare beyond a Euro face with its margins

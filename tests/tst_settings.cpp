@@ -198,21 +198,6 @@ private slots:
         QCOMPARE(stored(m_base), (Stored{2, 3, 0, 0, 7, 8, 30, 725, 765, 100, 10, 20, 0, 0x808080}));
     }
 
-    // The stand window is reused; what the last showing left is undone.
-    void secondOkPreparesTheStandAfresh()
-    {
-        ok();
-        auto* stand = m_cfg->findChild<frmStend*>();
-        stand->findChild<QWidget*>("knGo")->hide();
-        stand->findChild<QWidget*>("LabMSG")->show();
-        QTest::mouseClick(child("labFon3"), Qt::LeftButton);
-        m_seen = {};
-        ok();
-        QCOMPARE(m_seen.focus, QStringLiteral("knGo"));
-        QCOMPARE(m_seen.background, QColor(128, 128, 0)); // 0x008080 is blue, green, red
-        QVERIFY(stand->findChild<QWidget*>("LabMSG")->isHidden());
-    }
-
     // A list's text typed over is never taken for an entry, nor completed to one.
     void typedListEntriesAreNeverUsed()
     {

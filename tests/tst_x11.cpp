@@ -1,8 +1,9 @@
-// The Linux platform on a real X server under a real window manager: xdotool's hands, X's own answers.
+// The stand on a real X server under a real window manager: xdotool's hands, X's own answers.
 #include "platform/QtPlatform.h"
+#include "settings/Base.h"
+#include "stand/window/frmStend.h"
 
 #include <QFile>
-#include <QMouseEvent>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QtTest>
@@ -14,35 +15,13 @@ static QString xdo(const QString& arguments)
     return xdotool.waitForFinished() ? QString::fromUtf8(xdotool.readAllStandardOutput()).trimmed() : QString();
 }
 
-// A borderless window that, like the stand, hands every press to the platform's drag.
-class Draggable : public QWidget {
-public:
-    explicit Draggable(platform::Platform& platform)
-        : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
-        , m_platform(platform)
-    {
-    }
-    // Where the X server has the window, whatever Qt believes.
-    QPoint placed() const
-    {
-        const auto at =
-            QRegularExpression("Position: (-?\\d+),(-?\\d+)").match(xdo(QString("getwindowgeometry %1").arg(winId())));
-        return {at.captured(1).toInt(), at.captured(2).toInt()};
-    }
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override
-    {
-        m_platform.startWindowDrag(this, event->position().toPoint());
-        pressed = true;
-    }
-
-public:
-    bool pressed = false;
-
-private:
-    platform::Platform& m_platform;
-};
+// Where the X server has the window, whatever Qt believes.
+static QPoint placed(const QWidget& window)
+{
+    const auto at = QRegularExpression("Position: (-?\\d+),(-?\\d+)")
+                        .match(xdo(QString("getwindowgeometry %1").arg(window.winId())));
+    return {at.captured(1).toInt(), at.captured(2).toInt()};
+}
 
 class TestX11 : public QObject {
     Q_OBJECT
@@ -57,21 +36,25 @@ private slots:
     }
     void cleanupTestCase() { m_windowManager.close(); }
 
-    // The first drag of a window just shown moves it by just as far as the pointer went.
+    // The first drag of the stand just shown, by the strip above its lanes, moves it by just as far as the
+    // pointer went.
     void firstDragMovesByThePointer()
     {
-        Draggable window(m_platform);
-        window.winId(); // made before it is placed, as the stand window is
-        window.setGeometry(300, 200, 400, 300);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTRY_COMPARE(window.placed(), QPoint(300, 200));
-        xdo(QString("mousemove --window %1 50 20 mousedown 1").arg(window.winId()));
-        QTRY_VERIFY(window.pressed); // and handed on to the window manager
+        Base base;
+        SetDefaults(base, std::nullopt);
+        frmStend stand(base, m_platform);
+        stand.winId(); // made before it is placed, as the program makes it
+        stand.setGeometry(300, 200, 400, 300);
+        stand.prepareForShowing();
+        stand.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&stand));
+        QTRY_COMPARE(placed(stand), QPoint(300, 200));
+        xdo(QString("mousemove --window %1 50 20 mousedown 1").arg(stand.winId()));
+        QTRY_VERIFY(QGuiApplication::mouseButtons() & Qt::LeftButton); // the press reached the stand
         for (int step = 0; step < 3; ++step)
             xdo("mousemove_relative -- 40 -20");
         xdo("mouseup 1");
-        QTRY_COMPARE(window.placed(), QPoint(420, 140));
+        QTRY_COMPARE(placed(stand), QPoint(420, 140));
     }
 
     // The tone comes as a module when a show starts: loaded, it is in the program's memory.

@@ -3,7 +3,6 @@
 #include <QBitmap>
 #include <QElapsedTimer>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
 
@@ -26,11 +25,6 @@ class TestEndToEnd : public QObject {
     static QString find(const QString& title) { return xdo("search --onlyvisible --name " + title); }
     // The one mapped window of that title holds the keyboard.
     static bool holds(const QString& title) { return find(title) == xdo("getwindowfocus"); }
-    static QPoint position(const QString& title)
-    {
-        const auto at = QRegularExpression("Position: (\\d+),(\\d+)").match(xdo("getwindowgeometry " + find(title)));
-        return {at.captured(1).toInt(), at.captured(2).toInt()};
-    }
     // In pixels from the settings window's client corner, wherever it moves.
     void click(int x, int y) { xdo(QString("mousemove --window %1 %2 %3 click 1").arg(find(kSettings)).arg(x).arg(y)); }
     QImage shot(QRect r = {0, 0, -1, -1}) { return m_4k->grabWindow(0, r.x(), r.y(), r.width(), r.height()).toImage(); }
@@ -62,20 +56,6 @@ private slots:
         m_program.close();
         m_windowManager.close();
         xdo("mousemove --screen 0 0 0");
-    }
-
-    // The operator's first move: the stand onto the projector by its top strip, by just as far as the pointer went.
-    void firstDragMovesByThePointer()
-    {
-        key("Return");
-        QTRY_VERIFY(holds(kStand));
-        const QPoint before = position(kStand);
-        xdo(QString("mousemove --window %1 343 20 mousedown 1").arg(find(kStand)));
-        for (int step = 0; step < 3; ++step)
-            xdo("mousemove_relative -- 50 -30");
-        xdo("mouseup 1");
-        QTRY_COMPARE(position(kStand), before + QPoint(150, -90));
-        leaveStand();
     }
 
     void firstSeriesOn4K()
