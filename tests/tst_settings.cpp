@@ -186,7 +186,8 @@ private slots:
         QVERIFY(!m_cfg->findChild<frmStend*>()->isVisible());
     }
 
-    // "Рекомендуемые" puts back the recommended entries and texts, which the next OK stores.
+    // "Рекомендуемые" puts back the recommended entries and texts, which the next OK takes, every one within its
+    // limits (the gap of 0 at its lowest).
     void recommendedValues()
     {
         for (const char* list : {"cmbKrug", "cmbTargetShowTime", "cmbPause"})
@@ -196,6 +197,7 @@ private slots:
         QTest::mouseClick(child("knDef"), Qt::LeftButton);
         ok();
         QCOMPARE(stored(m_base), (Stored{2, 3, 0, 0, 7, 8, 30, 725, 765, 100, 10, 20, 0, 0x808080}));
+        QVERIFY(m_seen.shown);
     }
 
     // A list's text typed over is never taken for an entry, nor completed to one.
